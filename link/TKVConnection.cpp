@@ -1,0 +1,158 @@
+// Bringing a connection up and down: greeting, EEPROM status, image and log
+// header, area checksums, and the restart query.
+#include <cstring>
+
+#include "TKV.h"
+#include "serial/SerialPort.h"
+
+namespace {
+constexpr uint8_t kReadMemory = 3;
+constexpr uint8_t kGreet = 6;
+constexpr uint8_t kQueryRestart = 35;
+constexpr uint8_t kReadEepromStatus = 32;
+constexpr int kDefaultInterByteMs = 50;
+constexpr int kDefaultTotalMs = 1000;
+constexpr int kDefaultAttempts = 8;
+}  // namespace
+
+TKV::TKV() = default;
+
+TKV::~TKV() {
+  if (PortOpen) ReleasePort();
+}
+
+bool TKV::VerifyAreaChecksum(const uint8_t* data, int start, int count, int position,
+                             int seed) {
+  unsigned sum = static_cast<unsigned>(seed);
+  for (int i = start; i < start + count; ++i)
+    if (i != position) sum += data[i];
+  return static_cast<uint8_t>(sum) == data[position];
+}
+
+int TKV::ReadMemoryInto(int address, int count, uint8_t* out) {
+  frame::Params p{};
+  p[0] = static_cast<uint8_t>(address % 256);
+  p[1] = static_cast<uint8_t>(address / 256);
+  p[2] = static_cast<uint8_t>(count % 256);
+  p[3] = static_cast<uint8_t>(count / 256);
+  if (!SendCommand(kReadMemory, 0, count, p, nullptr, Answer.data())) return 0;
+  std::memcpy(out, Answer.data() + 1, static_cast<size_t>(count));
+  return 1;
+}
+
+int TKV::OpenAndGreet(unsigned port, int interByteMs, int totalMs, int attempts) {
+  if (interByteMs == 0) interByteMs = kDefaultInterByteMs;
+  if (totalMs == 0) totalMs = kDefaultTotalMs;
+  ReadAttempts = attempts < 1 ? kDefaultAttempts : attempts;
+  if (!OpenPort(port, 38400, 8, 0, 0, interByteMs, totalMs)) return 0;
+  if (!SendCommand(kGreet, 0, 0, {}, nullptr, Answer.data())) {
+    ClosePort();
+    MapRefusal(ResultGreetRefused);
+    return 0;
+  }
+  PortOpen = 1;
+  return 1;
+}
+
+int TKV::Connect(unsigned port, int interByteMs, int totalMs, int attempts) {
+  // Any positive time-out is a valid choice; only negative ones are nonsense.
+  if (interByteMs < 0 || totalMs < 0) {
+    LastResult = ResultBadTimeouts;
+    return 0;
+  }
+  if (!OpenAndGreet(port, interByteMs, totalMs, attempts)) {
+    ReleasePort();
+    return 0;
+  }
+  Connected = 1;
+  StateValid = 0;
+  LogLoaded = 0;
+  Status.SuperUser = 0;
+  LastResult = 0;
+
+  if (!SendCommand(kReadEepromStatus, 0, 7, {}, nullptr, Answer.data())) {
+    MapRefusal(ResultEepromStatusRefused);
+    Disconnect();
+    return 0;
+  }
+  Status.EepromRead = Answer[1];
+  Status.FactoryAreaOk = Answer[2];
+  Status.ConfigAreaOk = Answer[3];
+  Status.LoopAreaOk = Answer[4];
+  Status.WrongConfiguration = Answer[6];
+  Status.SuperUser = Answer[7];
+
+  // Without a readable, rightly configured factory area there is no image to load.
+  if (Status.EepromRead != 1 || Status.WrongConfiguration != 0 || Status.FactoryAreaOk != 1)
+    return 1;
+  if (!LoadImageAndLogHeader()) return 0;
+
+  using namespace memory;
+  const uint8_t* img = EepromImage.data();
+  if (VerifyAreaChecksum(img, kFactoryArea.start, kFactoryArea.count, kFactoryArea.position,
+                         kFactoryArea.seed))
+    DecodeDeviceInfo();
+  else
+    Status.FactoryAreaOk = 0;
+  if (Status.ConfigAreaOk == 1 &&
+      !VerifyAreaChecksum(img, kConfigArea.start, kConfigArea.count, kConfigArea.position,
+                          kConfigArea.seed))
+    Status.ConfigAreaOk = 0;
+  if (Status.LoopAreaOk == 1 &&
+      !VerifyAreaChecksum(img, kLoopArea.start, kLoopArea.count, kLoopArea.position,
+                          kLoopArea.seed))
+    Status.LoopAreaOk = 0;
+  bool headerOk = VerifyAreaChecksum(LogHeader.data(), kLogHeaderArea.start,
+                                     kLogHeaderArea.count, kLogHeaderArea.position,
+                                     kLogHeaderArea.seed);
+  for (int i = 0; i < 4; ++i) State.OperatingHours[i] = headerOk ? LogHeader[i] : 0;
+  return 1;
+}
+
+int TKV::LoadImageAndLogHeader() {
+  LastResult = 0;
+  if (ReadMemoryInto(0, memory::kImageSize, EepromImage.data()) &&
+      ReadMemoryInto(memory::kLogHeaderAddress, memory::kLogHeaderSize, LogHeader.data()))
+    return 1;
+  Status.EepromRead = 0;
+  Status.FactoryAreaOk = 0;
+  Status.ConfigAreaOk = 0;
+  Status.LoopAreaOk = 0;
+  MapRefusal(ResultEepromRefused);
+  return 0;
+}
+
+int TKV::Disconnect() {
+  if (!Connected) {
+    LastResult = 0;
+    return 0;
+  }
+  ReleasePort();
+  return 1;
+}
+
+int TKV::GetRestartPending() {
+  if (!Connected) {
+    LastResult = ResultNotConnected;
+    return 0;
+  }
+  if (Status.WrongConfiguration == 1) {
+    LastResult = ResultEepromRefused;
+    return 0;
+  }
+  RestartPending = 0;
+  LastResult = 0;
+  if (!SendCommand(kQueryRestart, 0, 1, {}, nullptr, Answer.data())) {
+    MapRefusal(ResultUnknown);
+    return -1;
+  }
+  if (Answer[1] == 0) return 0;
+  RestartPending = 1;
+  uint8_t mode = 0;
+  if (!ReadMemoryInto(memory::kRestartModeAddress, 1, &mode)) {
+    MapRefusal(ResultEepromRefused);
+    return -1;
+  }
+  if (mode != 0) RestartPending = 2;
+  return RestartPending;
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+// COM numbers on Linux. COMn is a link named "COMn" in the port directory, or
+// else the n-th serial device of the machine in a stable order.
+namespace serial {
+
+struct ComPortEntry {
+  unsigned number = 0;
+  std::string devicePath;   // what Connect opens
+  std::string description;  // USB product where known, else empty
+};
+
+// $VORENXR_PORTS_DIR, else $XDG_RUNTIME_DIR/vorenxr/ports, else /tmp/vorenxr-<uid>/ports.
+std::string ComPortDirectory();
+
+// The COM table exactly as Connect resolves it, ordered by number.
+std::vector<ComPortEntry> ListComPorts();
+
+std::optional<std::string> ResolveComPort(unsigned number);
+
+}  // namespace serial
