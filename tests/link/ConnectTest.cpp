@@ -24,6 +24,7 @@ struct ConnectCase {
   int eepromRead, factoryOk, configOk, loopOk, wrongConfiguration;
   int variantResult;  // GetVariant's LastResult when refused, 0 when it answers
 };
+void PrintTo(const ConnectCase& c, std::ostream* os) { *os << c.name; }
 
 class ConnectCases : public ::testing::TestWithParam<ConnectCase> {};
 
@@ -52,8 +53,9 @@ INSTANTIATE_TEST_SUITE_P(
         ConnectCase{"Normal", {}, 1, 1, 1, 1, 0, 0},
         ConnectCase{"LoopBased", With([](DetectorOptions& o) { o.variant = sim::Variant::LoopBased; }),
                     1, 1, 1, 1, 0, 0},
+        // A detector that has not read its EEPROM knows nothing of its areas.
         ConnectCase{"EepromNotRead", With([](DetectorOptions& o) { o.eepromNotRead = true; }), 0,
-                    1, 1, 1, 0, 0},
+                    0, 0, 0, 0, 14},
         ConnectCase{"WrongConfiguration",
                     With([](DetectorOptions& o) { o.wrongConfiguration = true; }), 1, 1, 1, 1, 1,
                     14},
@@ -75,6 +77,7 @@ struct RefusalCase {
   Fault fault;
   int expectedResult;
 };
+void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.name; }
 
 class ConnectRefusals : public ::testing::TestWithParam<RefusalCase> {};
 
@@ -82,7 +85,7 @@ TEST_P(ConnectRefusals, FailWithTheirOwnCode) {
   testsupport::SimulatedPort port;
   port.detector().InjectFault(GetParam().fault);
   TKV tkv;
-  EXPECT_EQ(tkv.Connect(port.number(), 0, 0, 0), 0);
+  EXPECT_EQ(tkv.Connect(port.number(), 20, 50, 2), 0);
   EXPECT_EQ(tkv.GetLastResult(), GetParam().expectedResult);
 }
 
@@ -91,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(RefusalCase{"Greeting", {FaultKind::Refuse, 6}, 5},
                       RefusalCase{"EepromStatus", {FaultKind::Refuse, 32}, 9},
                       RefusalCase{"ImageRead", {FaultKind::Refuse, 3}, 20},
-                      RefusalCase{"GreetingUnanswered", {FaultKind::Silent, 6}, 4}),
+                      RefusalCase{"GreetingUnanswered", {FaultKind::Silent, 6}, 4},
+                      RefusalCase{"StatusBadChecksum", {FaultKind::BadChecksum, 32}, 7}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Connect, RefusedImageReadClearsTheEepromFlags) {
@@ -146,6 +150,7 @@ struct RestartCase {
   bool toMaintenance;
   int expected;
 };
+void PrintTo(const RestartCase& c, std::ostream* os) { *os << c.name; }
 
 class RestartPending : public ::testing::TestWithParam<RestartCase> {};
 

@@ -17,6 +17,7 @@ struct RequestCase {
   Bytes data;
   Bytes expected;
 };
+void PrintTo(const RequestCase& c, std::ostream* os) { *os << c.name; }
 
 class RequestFrames : public ::testing::TestWithParam<RequestCase> {};
 

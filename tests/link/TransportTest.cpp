@@ -54,6 +54,7 @@ struct FaultCase {
   int answerDataLength;
   int expectedResult;  // 1 = accepted
 };
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
 
 class TransportFaults : public Transport, public ::testing::WithParamInterface<FaultCase> {};
 
