@@ -77,6 +77,7 @@ class TKV {
   // Seeded sum of data[start .. start+count-1] without data[position], against data[position].
   static bool VerifyAreaChecksum(const uint8_t* data, int start, int count, int position,
                                  int seed);
+  static bool AreaValid(const uint8_t* data, const memory::Area& area);
 
   // --- extended command (36) ---
   // Sends the low byte of each of the 12 parameters and 1024 data values.
@@ -126,7 +127,8 @@ class TKV {
   bool ConnectedOr10();
   bool DeviceInfoAvailable();
   bool StateAvailable();
-  bool LogAvailable();
+  bool LogCommandAllowed();  // connected, configured, EEPROM read
+  bool LogAvailable();       // and the log loaded
   int StateValue(int32_t value);
   int InfoValue(int32_t value);
   // A refused transaction (8) becomes the operation's own code.

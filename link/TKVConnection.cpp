@@ -29,6 +29,10 @@ bool TKV::VerifyAreaChecksum(const uint8_t* data, int start, int count, int posi
   return static_cast<uint8_t>(sum) == data[position];
 }
 
+bool TKV::AreaValid(const uint8_t* data, const memory::Area& area) {
+  return VerifyAreaChecksum(data, area.start, area.count, area.position, area.seed);
+}
+
 int TKV::ReadMemoryInto(int address, int count, uint8_t* out) {
   frame::Params p{};
   p[0] = static_cast<uint8_t>(address % 256);
@@ -87,24 +91,15 @@ int TKV::Connect(unsigned port, int interByteMs, int totalMs, int attempts) {
     return 1;
   if (!LoadImageAndLogHeader()) return 0;
 
-  using namespace memory;
-  const uint8_t* img = EepromImage.data();
-  if (VerifyAreaChecksum(img, kFactoryArea.start, kFactoryArea.count, kFactoryArea.position,
-                         kFactoryArea.seed))
+  if (AreaValid(EepromImage.data(), memory::kFactoryArea))
     DecodeDeviceInfo();
   else
     Status.FactoryAreaOk = 0;
-  if (Status.ConfigAreaOk == 1 &&
-      !VerifyAreaChecksum(img, kConfigArea.start, kConfigArea.count, kConfigArea.position,
-                          kConfigArea.seed))
+  if (Status.ConfigAreaOk == 1 && !AreaValid(EepromImage.data(), memory::kConfigArea))
     Status.ConfigAreaOk = 0;
-  if (Status.LoopAreaOk == 1 &&
-      !VerifyAreaChecksum(img, kLoopArea.start, kLoopArea.count, kLoopArea.position,
-                          kLoopArea.seed))
+  if (Status.LoopAreaOk == 1 && !AreaValid(EepromImage.data(), memory::kLoopArea))
     Status.LoopAreaOk = 0;
-  bool headerOk = VerifyAreaChecksum(LogHeader.data(), kLogHeaderArea.start,
-                                     kLogHeaderArea.count, kLogHeaderArea.position,
-                                     kLogHeaderArea.seed);
+  bool headerOk = AreaValid(LogHeader.data(), memory::kLogHeaderArea);
   for (int i = 0; i < 4; ++i) State.OperatingHours[i] = headerOk ? LogHeader[i] : 0;
   return 1;
 }

@@ -12,12 +12,15 @@ constexpr int kFullBlocks = 30;
 constexpr int kTailSize = memory::kLogBufferSize - kFullBlocks * kBlockSize;  // 704
 }  // namespace
 
+bool TKV::LogCommandAllowed() {
+  if (!ConnectedOr10()) return false;
+  if (Status.WrongConfiguration == 0 && Status.EepromRead == 1) return true;
+  LastResult = ResultLogUnavailable;
+  return false;
+}
+
 int TKV::ReadLog() {
-  if (!ConnectedOr10()) return 0;
-  if (Status.WrongConfiguration == 1 || Status.EepromRead == 0) {
-    LastResult = ResultLogUnavailable;
-    return 0;
-  }
+  if (!LogCommandAllowed()) return 0;
   LastResult = 0;
   // The header read here checks the log; the copy taken at connection stays as it was.
   uint8_t header[memory::kLogHeaderSize];
@@ -25,9 +28,7 @@ int TKV::ReadLog() {
     MapRefusal(ResultLogHeaderRefused);
     return 0;
   }
-  using memory::kLogHeaderArea;
-  if (!VerifyAreaChecksum(header, kLogHeaderArea.start, kLogHeaderArea.count,
-                          kLogHeaderArea.position, kLogHeaderArea.seed)) {
+  if (!AreaValid(header, memory::kLogHeaderArea)) {
     LastResult = ResultEepromInvalid;
     return 0;
   }
@@ -61,8 +62,8 @@ int TKV::ReadLog() {
 }
 
 bool TKV::LogAvailable() {
-  if (!ConnectedOr10()) return false;
-  if (Status.WrongConfiguration == 0 && Status.EepromRead == 1 && LogLoaded == 1) return true;
+  if (!LogCommandAllowed()) return false;
+  if (LogLoaded == 1) return true;
   LastResult = ResultLogUnavailable;
   return false;
 }
@@ -98,11 +99,7 @@ int TKV::GetLogRecord(int index, int32_t* eventCode, int32_t* day, int32_t* mont
 }
 
 int TKV::ClearLog() {
-  if (!ConnectedOr10()) return 0;
-  if (Status.WrongConfiguration == 1 || Status.EepromRead == 0) {
-    LastResult = ResultLogUnavailable;
-    return 0;
-  }
+  if (!LogCommandAllowed()) return 0;
   LastResult = 0;
   if (!SendCommand(kClearLog, 0, 0, {}, nullptr, Answer.data())) {
     MapRefusal(ResultLogAreaRefused);

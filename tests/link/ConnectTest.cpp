@@ -2,6 +2,7 @@
 // the status and identity getters.
 #include <gtest/gtest.h>
 
+#include "DeviceModel.h"
 #include "SimulatedPort.h"
 #include "TKV.h"
 
@@ -182,6 +183,32 @@ TEST(RestartPendingFailures, RefusedQueryIsUnknownErrorAndRefusedReadIs20) {
   port.detector().InjectFault({FaultKind::Refuse, 3});
   EXPECT_EQ(tkv.GetRestartPending(), -1);
   EXPECT_EQ(tkv.GetLastResult(), 20);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Identity, DecodesTheFactoryArea) {
+  testsupport::SimulatedPort port;
+  port.detector().WithModel([](sim::DeviceModel& m) {
+    const uint8_t serial[] = {0x12, 0x34, 0x56, 0x78};
+    m.WriteEeprom(260, serial, 4);
+    m.SetEeprom(270, 120);  // a year stored as 120 is read as 11
+    m.SetEeprom(273, 9);
+    m.SetEeprom(274, 42);
+    m.SealChecksums();
+  });
+  TKV tkv;
+  ASSERT_EQ(tkv.Connect(port.number(), 0, 0, 0), 1);
+  EXPECT_EQ(tkv.GetManufYear(), 11);
+  EXPECT_EQ(tkv.GetSerialNumber(0), 0x12);
+  EXPECT_EQ(tkv.GetSerialNumber(3), 0x78);
+  EXPECT_EQ(tkv.GetFwMinor(), 9);
+  EXPECT_EQ(tkv.GetFwBuild(), 42);
+  EXPECT_EQ(tkv.GetChannelCount(), 2);
+  EXPECT_EQ(tkv.GetSerialNumber(4), -1);
+  EXPECT_EQ(tkv.GetLastResult(), 13);
 }
 
 }  // namespace
