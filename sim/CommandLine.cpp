@@ -1,0 +1,181 @@
+#include "CommandLine.h"
+
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "Variants.h"
+
+namespace sim {
+
+const char kUsage[] =
+    "Usage: vorenxr-sim [OPTION]...\n"
+    "A simulated VOREN XR detector on a pseudo-terminal. Prints the slave path of\n"
+    "the line, then one line per COM port registered, and answers the detector's\n"
+    "protocol until SIGINT or SIGTERM; its links are removed on exit.\n"
+    "\n"
+    "Line:\n"
+    "  --com N                 register the line as COMN in the port directory\n"
+    "                          ($VORENXR_PORTS_DIR, else $XDG_RUNTIME_DIR/vorenxr/ports,\n"
+    "                          else /tmp/vorenxr-<uid>/ports); repeatable\n"
+    "  --link PATH             make PATH a symbolic link to the line; repeatable\n"
+    "\n"
+    "Detector:\n"
+    "  --variant NAME          stand-alone (default), loop-based, quib or zandt\n"
+    "  --channels 1|2          sampling channels (default 2)\n"
+    "  --eeprom-not-read       the detector reports that it has not read its EEPROM\n"
+    "  --wrong-configuration   the detector reports a wrong configuration\n"
+    "  --bad-factory-checksum  [FCT] checksum fails\n"
+    "  --bad-config-checksum   [CFG] checksum fails\n"
+    "  --bad-loop-checksum     [LOB] checksum fails\n"
+    "  --bad-log-header-checksum  log header checksum fails\n"
+    "  --log normal|blank|full event log content (default normal; full has all\n"
+    "                          2244 entries written and counts 2243)\n"
+    "  --restart-pending 0|1   answer of the restart query (default 0)\n"
+    "  --restart-to-maintenance  a pending restart goes to maintenance mode\n"
+    "\n"
+    "Faults (repeatable, applied in the order given):\n"
+    "  --fault KIND[:COMMAND[:COUNT[:PARAM]]]\n"
+    "      KIND     refuse       status 0 with the full answer length\n"
+    "               silent       no answer\n"
+    "               short        answer cut by PARAM bytes\n"
+    "               long         PARAM random bytes after the answer\n"
+    "               bad-checksum last answer byte inverted\n"
+    "               split        half the answer, a pause of PARAM ms, the rest\n"
+    "               delay        answer after PARAM ms\n"
+    "               garbage      PARAM random bytes instead of the answer\n"
+    "                            (0: as many as the answer has)\n"
+    "               drop-line    close the line; the tool sees a hang-up\n"
+    "      COMMAND  command code 0..255, or 'any' (default)\n"
+    "      COUNT    next COUNT matching requests (default 1), or 'always'\n"
+    "      PARAM    milliseconds or bytes as above (default 0)\n"
+    "\n"
+    "  --help                  show this text and exit\n";
+
+namespace {
+
+bool ToInt(const std::string& text, int low, int high, int& value) {
+  if (text.empty()) return false;
+  char* end = nullptr;
+  long v = std::strtol(text.c_str(), &end, 10);
+  if (*end != '\0' || v < low || v > high) return false;
+  value = static_cast<int>(v);
+  return true;
+}
+
+const std::map<std::string, FaultKind> kFaultNames = {
+    {"refuse", FaultKind::Refuse},
+    {"silent", FaultKind::Silent},
+    {"short", FaultKind::Short},
+    {"long", FaultKind::Long},
+    {"bad-checksum", FaultKind::BadChecksum},
+    {"split", FaultKind::Split},
+    {"delay", FaultKind::Delay},
+    {"garbage", FaultKind::Garbage},
+    {"drop-line", FaultKind::DropLine},
+};
+
+std::vector<std::string> SplitColons(const std::string& text) {
+  std::vector<std::string> parts;
+  std::stringstream in(text);
+  std::string part;
+  while (std::getline(in, part, ':')) parts.push_back(part);
+  if (!text.empty() && text.back() == ':') parts.push_back("");
+  return parts;
+}
+
+}  // namespace
+
+bool ParseFault(const std::string& text, Fault& fault, std::string& error) {
+  std::vector<std::string> p = SplitColons(text);
+  auto kind = p.empty() ? kFaultNames.end() : kFaultNames.find(p[0]);
+  if (kind == kFaultNames.end() || p.size() > 4) {
+    error = "bad fault '" + text + "'";
+    return false;
+  }
+  fault = Fault{kind->second};
+  bool ok = true;
+  if (p.size() > 1 && p[1] != "any") ok = ToInt(p[1], 0, 255, fault.command);
+  if (ok && p.size() > 2)
+    ok = p[2] == "always" ? (fault.count = -1, true) : ToInt(p[2], 1, 1 << 30, fault.count);
+  if (ok && p.size() > 3) ok = ToInt(p[3], 0, 600000, fault.param);
+  if (!ok) error = "bad fault '" + text + "'";
+  return ok;
+}
+
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error) {
+  DetectorOptions& d = out.detector;
+  const std::map<std::string, bool*> flags = {
+      {"--eeprom-not-read", &d.eepromNotRead},
+      {"--wrong-configuration", &d.wrongConfiguration},
+      {"--bad-factory-checksum", &d.badFactoryChecksum},
+      {"--bad-config-checksum", &d.badConfigChecksum},
+      {"--bad-loop-checksum", &d.badLoopChecksum},
+      {"--bad-log-header-checksum", &d.badLogHeaderChecksum},
+      {"--restart-to-maintenance", &d.restartToMaintenance},
+      {"--help", &out.help},
+  };
+  const std::map<std::string, std::function<bool(const std::string&)>> valued = {
+      {"--com",
+       [&](const std::string& v) {
+         int n = 0;
+         if (!ToInt(v, 1, 255, n)) return false;
+         out.coms.push_back(static_cast<unsigned>(n));
+         return true;
+       }},
+      {"--link",
+       [&](const std::string& v) {
+         out.links.push_back(v);
+         return !v.empty();
+       }},
+      {"--variant",
+       [&](const std::string& v) {
+         const VariantTraits* t = FindVariant(v);
+         if (t) d.variant = t->variant;
+         return t != nullptr;
+       }},
+      {"--channels", [&](const std::string& v) { return ToInt(v, 1, 2, d.channels); }},
+      {"--restart-pending", [&](const std::string& v) { return ToInt(v, 0, 1, d.restartPending); }},
+      {"--log",
+       [&](const std::string& v) {
+         const std::map<std::string, LogFill> fills = {
+             {"normal", LogFill::Normal}, {"blank", LogFill::Blank}, {"full", LogFill::Full}};
+         auto it = fills.find(v);
+         if (it != fills.end()) d.log = it->second;
+         return it != fills.end();
+       }},
+      {"--fault",
+       [&](const std::string& v) {
+         Fault f{FaultKind::Refuse};
+         std::string ignored;
+         if (!ParseFault(v, f, ignored)) return false;
+         out.faults.push_back(f);
+         return true;
+       }},
+  };
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (auto flag = flags.find(arg); flag != flags.end()) {
+      *flag->second = true;
+      continue;
+    }
+    auto option = valued.find(arg);
+    if (option == valued.end()) {
+      error = "unknown option '" + arg + "'";
+      return false;
+    }
+    if (i + 1 == args.size()) {
+      error = "option '" + arg + "' needs a value";
+      return false;
+    }
+    const std::string& value = args[++i];
+    if (!option->second(value)) {
+      error = "bad value '" + value + "' for " + arg;
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace sim

@@ -1,0 +1,95 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "DetectorOptions.h"
+#include "DeviceClock.h"
+#include "LiveState.h"
+#include "LogHistory.h"
+#include "MemoryMap.h"
+
+namespace sim {
+
+using LogHeaderBytes = std::array<uint8_t, memory::kLogHeaderSize>;
+constexpr int kInfoSize = 1024;
+
+// Everything the detector knows: its EEPROM and the backup of its areas, its
+// live state, clock, RAM and status flags. Not thread-safe on its own; the
+// simulated detector serialises every access.
+class DeviceModel {
+ public:
+  explicit DeviceModel(const DetectorOptions& options = {});
+
+  Variant variant() const { return variant_; }
+  int channels() const { return channels_; }
+
+  // EEPROM, 32 KiB. Addresses outside it are ignored on writes and read as 0xFF.
+  uint8_t Eeprom(int address) const;
+  void SetEeprom(int address, uint8_t value);
+  void WriteEeprom(int address, const uint8_t* data, int count);
+  void ReadEeprom(int address, int count, uint8_t* out) const;
+
+  // Area checks and sealing. The image areas lie in the EEPROM; the log header
+  // area is relative to address 1024.
+  bool AreaValid(const memory::Area& area) const;
+  bool LogHeaderValid() const;
+  void SealChecksums();  // [LOB], [FCT], [CFG] and the log header
+
+  // The backup copy of the areas (the [BKP] area).
+  bool UpdateBackup();           // false, and nothing copied, when an image area is invalid
+  bool RestoreArea(int number);  // 0 all image areas, 1 [LOB], 2 [FCT], 3 [CFG], 4 [ONF]
+
+  // Event log.
+  LogEntry GetLogEntry(int index) const;
+  void SetLogEntry(int index, const LogEntry& entry);
+  LogHeaderBytes LogHeader() const;
+  void SetLogHeader(const LogHeaderBytes& header);  // stored as given, checksum byte included
+  void FillLog(LogFill fill);                       // header resealed; hours and byte 7 kept
+
+  // Status flags of command 32 and the restart query.
+  std::array<uint8_t, 7> EepromStatus() const;
+  bool eepromRead() const { return eepromRead_; }
+  void SetEepromRead(bool read) { eepromRead_ = read; }
+  void SetWrongConfiguration(bool wrong) { wrongConfiguration_ = wrong; }
+  void SetSuperUser(bool superUser) { superUser_ = superUser; }
+  int restartPending() const { return restartPending_; }
+  void SetRestartPending(int pending) { restartPending_ = pending; }
+  void SetRestartToMaintenance(bool maintenance);  // header byte 7, resealed
+
+  // Live state. State() encodes `live` unless a crafted answer was set.
+  LiveState& live() { return live_; }
+  StateBytes State() const;
+  void SetState(const StateBytes& bytes) { craftedState_ = bytes; }
+  void ClearCraftedState() { craftedState_.reset(); }
+
+  DeviceClock& clock() { return clock_; }
+
+  // RAM, by 32-bit address; never written bytes read as 0.
+  uint8_t Ram(uint32_t address) const;
+  void SetRam(uint32_t address, uint8_t value) { ram_[address] = value; }
+
+  // The 1024 values of extended command 1.
+  std::array<uint8_t, kInfoSize>& info() { return info_; }
+
+ private:
+  uint8_t* Header() { return &eeprom_[memory::kLogHeaderAddress]; }
+  const uint8_t* Header() const { return &eeprom_[memory::kLogHeaderAddress]; }
+
+  Variant variant_;
+  int channels_;
+  std::vector<uint8_t> eeprom_;
+  std::vector<uint8_t> backupImage_;
+  LogHeaderBytes backupHeader_{};
+  bool eepromRead_, wrongConfiguration_, superUser_ = false;
+  int restartPending_;
+  LiveState live_;
+  std::optional<StateBytes> craftedState_;
+  DeviceClock clock_;
+  std::map<uint32_t, uint8_t> ram_;
+  std::array<uint8_t, kInfoSize> info_{};
+};
+
+}  // namespace sim

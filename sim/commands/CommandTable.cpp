@@ -1,0 +1,39 @@
+#include <array>
+
+#include "LiveState.h"
+#include "commands/Command.h"
+#include "commands/Handlers.h"
+
+namespace sim {
+
+namespace {
+
+using namespace commands;
+
+std::array<CommandHandler, 256> BuildTable() {
+  std::array<CommandHandler, 256> t{};
+  t[3] = {MemoryCount, ReadMemory};
+  t[4] = {Fixed<0>, WriteMemory};
+  t[5] = {Fixed<0>, WriteMemoryValue};
+  t[6] = {Fixed<0>, Greet};
+  t[7] = {Fixed<0>, RefreshEeprom};
+  t[19] = {Fixed<7>, ReadClock};
+  t[20] = {Fixed<0>, SetClock};
+  t[22] = {Fixed<0>, ClearLog};
+  t[28] = {Fixed<0>, RestoreArea};
+  t[30] = {Fixed<kStateSize>, ReadState};
+  t[31] = {Fixed<0>, UpdateBackup};
+  t[32] = {Fixed<7>, ReadEepromStatus};
+  t[35] = {Fixed<1>, QueryRestart};
+  t[36] = {Fixed<frame::kMaxData>, Extended};
+  return t;
+}
+
+}  // namespace
+
+const CommandHandler* FindCommand(uint8_t code) {
+  static const std::array<CommandHandler, 256> table = BuildTable();
+  return table[code].run ? &table[code] : nullptr;
+}
+
+}  // namespace sim

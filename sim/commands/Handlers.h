@@ -1,0 +1,34 @@
+#pragma once
+#include <cstdint>
+
+#include "commands/Command.h"
+
+// The handlers of the command table, by group.
+namespace sim::commands {
+
+// Memory (MemoryCommands.cpp)
+int MemoryCount(const Request& r);
+bool ReadMemory(const Request& r, DeviceModel& m, uint8_t* answer);
+bool WriteMemory(const Request& r, DeviceModel& m, uint8_t* answer);
+bool WriteMemoryValue(const Request& r, DeviceModel& m, uint8_t* answer);
+bool RefreshEeprom(const Request& r, DeviceModel& m, uint8_t* answer);
+bool RestoreArea(const Request& r, DeviceModel& m, uint8_t* answer);
+bool UpdateBackup(const Request& r, DeviceModel& m, uint8_t* answer);
+
+// Connection and status (StatusCommands.cpp)
+bool Greet(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ReadEepromStatus(const Request& r, DeviceModel& m, uint8_t* answer);
+bool QueryRestart(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ReadState(const Request& r, DeviceModel& m, uint8_t* answer);
+
+// Clock (ClockCommands.cpp)
+bool ReadClock(const Request& r, DeviceModel& m, uint8_t* answer);
+bool SetClock(const Request& r, DeviceModel& m, uint8_t* answer);
+
+// Log (LogCommands.cpp)
+bool ClearLog(const Request& r, DeviceModel& m, uint8_t* answer);
+
+// Extended command and its sub-commands (ExtendedCommand.cpp)
+bool Extended(const Request& r, DeviceModel& m, uint8_t* answer);
+
+}  // namespace sim::commands

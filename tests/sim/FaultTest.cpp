@@ -1,0 +1,116 @@
+// Faults injected into the detector's answers, as the tool's end of the line sees them.
+#include <gtest/gtest.h>
+
+#include "RunningDetector.h"
+
+namespace simtest {
+namespace {
+
+using sim::Fault;
+using sim::FaultKind;
+
+const Bytes kGreet = RequestFrame(6);
+const Bytes kRead = ReadMemoryRequest(256, 20);  // answer: 22 bytes
+
+Bytes NormalRead(RunningDetector& d) { return d.line->Exchange(kRead, 22); }
+
+TEST(Faults, SilentSwallowsOneAnswerThenTheDetectorAnswersAgain) {
+  RunningDetector d;
+  d.detector.InjectFault({FaultKind::Silent, 6});
+  EXPECT_TRUE(d.line->Exchange(kGreet, 1, 150).empty());
+  EXPECT_EQ(d.line->Exchange(kGreet, 1), Bytes{1});
+}
+
+TEST(Faults, CountAndCommandSelectTheRequests) {
+  RunningDetector d;
+  d.detector.InjectFault({FaultKind::Refuse, 30, 2});
+  for (int i = 0; i < 2; ++i) {
+    Bytes refused = d.line->Exchange(RequestFrame(30), 76);
+    ASSERT_EQ(refused.size(), 76u) << "a refusal has the full answer length";
+    EXPECT_EQ(refused[0], 0);
+    EXPECT_EQ(d.line->Exchange(kGreet, 1), Bytes{1}) << "other commands untouched";
+  }
+  EXPECT_EQ(d.line->Exchange(RequestFrame(30), 76)[0], 1) << "used up after two";
+
+  d.detector.InjectFault({FaultKind::Refuse, -1, -1});
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(d.line->Exchange(kGreet, 1), Bytes{0});
+  d.detector.ClearFaults();
+  EXPECT_EQ(d.line->Exchange(kGreet, 1), Bytes{1});
+}
+
+TEST(Faults, RefusedWriteIsNotCarriedOut) {
+  RunningDetector d;
+  Bytes before = AnswerData(d.line->Exchange(ReadMemoryRequest(900, 1), 3));
+  d.detector.InjectFault({FaultKind::Refuse, 4});
+  EXPECT_EQ(d.line->Exchange(WriteMemoryRequest(900, {static_cast<uint8_t>(before[0] + 1)}), 1),
+            Bytes{0});
+  EXPECT_EQ(AnswerData(d.line->Exchange(ReadMemoryRequest(900, 1), 3)), before);
+}
+
+TEST(Faults, AnswerShapes) {
+  RunningDetector d;
+  const Bytes normal = NormalRead(d);
+  ASSERT_EQ(normal.size(), 22u);
+
+  d.detector.InjectFault({FaultKind::Short, 3, 1, 5});
+  EXPECT_EQ(d.line->Exchange(kRead, 22, 150), Bytes(normal.begin(), normal.end() - 5)) << "short";
+
+  d.detector.InjectFault({FaultKind::Long, 3, 1, 4});
+  Bytes longer = d.line->Exchange(kRead, 30, 150);
+  ASSERT_EQ(longer.size(), 26u) << "long";
+  EXPECT_EQ(Bytes(longer.begin(), longer.begin() + 22), normal);
+
+  d.detector.InjectFault({FaultKind::BadChecksum, 3});
+  Bytes spoiled = d.line->Exchange(kRead, 22);
+  ASSERT_EQ(spoiled.size(), 22u);
+  EXPECT_EQ(Bytes(spoiled.begin(), spoiled.end() - 1), Bytes(normal.begin(), normal.end() - 1));
+  EXPECT_NE(spoiled.back(), normal.back()) << "bad checksum";
+
+  d.detector.InjectFault({FaultKind::Garbage, 3, 1, 9});
+  EXPECT_EQ(d.line->Exchange(kRead, 22, 150).size(), 9u) << "garbage";
+
+  EXPECT_EQ(NormalRead(d), normal) << "every fault used up";
+}
+
+TEST(Faults, SplitAndDelayHoldBytesBack) {
+  RunningDetector d;
+  const Bytes normal = NormalRead(d);
+
+  d.detector.InjectFault({FaultKind::Split, 3, 1, 200});
+  Bytes first = d.line->Exchange(kRead, 22, 100);
+  ASSERT_EQ(first.size(), 11u) << "half the answer, then a pause";
+  Bytes rest = d.line->Read(11, 1000);
+  first.insert(first.end(), rest.begin(), rest.end());
+  EXPECT_EQ(first, normal);
+
+  d.detector.InjectFault({FaultKind::Delay, 3, 1, 200});
+  EXPECT_TRUE(d.line->Exchange(kRead, 22, 100).empty()) << "nothing before the delay";
+  EXPECT_EQ(d.line->Read(22, 1000), normal);
+}
+
+TEST(Faults, DroppedLineHangsUpTheToolAndCanBeRestarted) {
+  RunningDetector d;
+  std::string firstPath = d.detector.SlavePath();
+  d.detector.InjectFault({FaultKind::DropLine, 6});
+  d.line->Write(kGreet);
+  EXPECT_TRUE(d.line->SeesHangup(1000));
+
+  ASSERT_TRUE(d.detector.Start());
+  SlaveLine again(d.detector.SlavePath());
+  ASSERT_TRUE(again.isOpen());
+  EXPECT_EQ(again.Exchange(kGreet, 1), Bytes{1});
+}
+
+// Stop while a long pause is under way must not wait for it.
+TEST(Faults, StopInterruptsAPause) {
+  RunningDetector d;
+  d.detector.InjectFault({FaultKind::Delay, -1, 1, 60000});
+  d.line->Write(kGreet);
+  d.line->Read(1, 50);
+  auto start = std::chrono::steady_clock::now();
+  d.detector.Stop();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+}
+
+}  // namespace
+}  // namespace simtest
