@@ -2,6 +2,8 @@
 // the simulated detector misbehaving on purpose.
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -159,6 +161,32 @@ TEST(TransportOpen, SecondConnectionToAHeldPortFailsAndTheFirstKeepsWorking) {
   first.Disconnect();
   TKV third;
   EXPECT_EQ(third.Connect(port.number(), 0, 0, 0), 1) << third.GetLastResult();
+}
+
+// The user learns why, not only an error number.
+TEST(TransportOpen, NoPermissionSaysWhichGroupGrantsTheDevice) {
+  testsupport::SimulatedPort port;
+  const std::string slave = port.detector().SlavePath();
+  ASSERT_EQ(chmod(slave.c_str(), 0600), 0);
+  ASSERT_EQ(chmod(port.portsDir().c_str(), 0755), 0);
+  pid_t pid = fork();
+  ASSERT_GE(pid, 0);
+  if (pid == 0) {
+    // Root opens anything: try as an ordinary user.
+    if (getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) _exit(3);
+    if (getuid() != 0) chmod(slave.c_str(), 0);
+    TKV tkv;
+    bool refused = tkv.Connect(port.number(), 0, 0, 0) == 0 && tkv.GetLastResult() == 2 &&
+                   tkv.GetWindowsError() == EACCES;
+    std::string text = ErrorTextOf(tkv);
+    bool explained = text.rfind("Invalid Handle (-1): permission denied", 0) == 0 &&
+                     text.find("group") != std::string::npos;
+    _exit(refused && explained ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(pid, &status, 0), pid);
+  EXPECT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST(TransportOpen, ComNumberWithoutADeviceIsAnOpenFailure) {
