@@ -127,8 +127,9 @@ void DeviceModel::SetLogHeader(const LogHeaderBytes& header) {
   std::copy(header.begin(), header.end(), Header());
 }
 
-// A blank log is erased EEPROM: count bytes 255, 255. A full log has every
-// slot written and counts one below the slot total.
+// A blank log is erased EEPROM: count bytes 255, 255. The count is the index
+// of the newest entry (the tool lists entries 0 to count, and a count of 2244
+// cannot be), so a full log of 2244 entries counts 2243.
 void DeviceModel::FillLog(LogFill fill) {
   std::fill(eeprom_.begin() + memory::kLogAddress,
             eeprom_.begin() + memory::kLogAddress + memory::kLogBufferSize, kErased);
@@ -138,7 +139,7 @@ void DeviceModel::FillLog(LogFill fill) {
     header[4] = header[5] = kErased;
   } else {
     int entries = fill == LogFill::Full ? memory::kLogEntryCount : kNormalLogEntries;
-    int count = fill == LogFill::Full ? memory::kLogEntryCount - 1 : kNormalLogEntries;
+    int count = entries - 1;
     Surroundings around{variant_, channels_, {eeprom_[404], eeprom_[406]}};
     std::vector<LogEntry> history = BuildLogHistory(entries, around);
     for (int i = 0; i < entries; ++i) SetLogEntry(i, history[static_cast<size_t>(i)]);

@@ -125,12 +125,12 @@ TEST(DetectorState, NormalLogHasRealisticEntries) {
   options.channels = 1;
   RunningDetector d(options);
   Bytes header = Read(d, 1024, 64);
-  int count = header[4] | header[5] << 8;
-  ASSERT_GT(count, 10);
-  ASSERT_LT(count, 2244);
+  int newest = header[4] | header[5] << 8;  // the count is the newest entry's index
+  ASSERT_GT(newest, 10);
+  ASSERT_LT(newest, 2244);
   EXPECT_EQ(header[6], 0);
-  ExpectRealisticEntries(Read(d, 1088, 14 * count), count, 1);
-  EXPECT_EQ(Read(d, 1088 + 14 * count, 14), Bytes(14, 0xFF)) << "unwritten slot";
+  ExpectRealisticEntries(Read(d, 1088, 14 * (newest + 1)), newest + 1, 1);
+  EXPECT_EQ(Read(d, 1088 + 14 * (newest + 1), 14), Bytes(14, 0xFF)) << "unwritten slot";
 }
 
 TEST(DetectorState, FullLogFillsEverySlot) {

@@ -1,0 +1,141 @@
+// Connect, Disconnect and the hardware manager against the simulated detector.
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QtTest>
+#include <filesystem>
+
+#include "DetectorWindow.h"
+
+namespace {
+QString AcceptedLine(sim::SimulatedDetector& detector) {
+  // Sub-command 9 answers the firmware version bytes of the factory area.
+  return detector.WithModel([](sim::DeviceModel& m) {
+    return QStringLiteral("Extended command 9 accepted: %1,%2,%3")
+        .arg(m.Eeprom(265))
+        .arg(m.Eeprom(273))
+        .arg(m.Eeprom(274));
+  });
+}
+}  // namespace
+
+class ConnectionPanelTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void invalidComNumberIsIgnoredSilently_data() {
+    QTest::addColumn<QString>("text");
+    for (const char* text : {"0", "256", "abc", "", "-3"}) QTest::newRow(text) << QString(text);
+  }
+  void invalidComNumberIsIgnoredSilently() {
+    QFETCH(QString, text);
+    DetectorWindow w;
+    w.form().Edit1->setText(text);
+    w.Click("Button1");
+    QCOMPARE(w.Console(), QStringList());
+    QVERIFY(w.form().Device == nullptr);
+    QCOMPARE(w.detector().RequestCount(), uint64_t{0});
+    QCOMPARE(w.StatusText(), QStringLiteral("Disconnected"));
+  }
+
+  void connectPrintsTheExtendedCommandAnswer() {
+    DetectorWindow w;
+    QCOMPARE(w.StatusColour(), QColor(Qt::red));
+    QVERIFY(w.Connect());
+    QCOMPARE(w.Console(), (QStringList{">>Connected", AcceptedLine(w.detector())}));
+    QCOMPARE(w.StatusText(), QStringLiteral("Connected"));
+    QCOMPARE(w.StatusColour(), QColor(0, 255, 0));
+    QVERIFY(!w.form().Button1->isEnabled());
+    QVERIFY(w.form().Button2->isEnabled());
+    QCOMPARE(w.form().LastActionOk, 1);
+  }
+
+  // Button1 is disabled while connected; its handler still refuses a second connection.
+  void connectWhileConnectedKeepsTheConnection() {
+    DetectorWindow w;
+    QVERIFY(w.Connect());
+    TKV* first = w.form().Device.get();
+    w.NewConsoleLines();
+    w.form().Button1Click(w.form().Button1);
+    QCOMPARE(w.NewConsoleLines(), QStringList{">>Already connected!"});
+    QCOMPARE(w.form().Device.get(), first);
+    QVERIFY(first->IsConnected());
+  }
+
+  void wrongConfigurationSkipsTheExtendedCommand() {
+    sim::DetectorOptions options;
+    options.wrongConfiguration = true;
+    DetectorWindow w(options);
+    QVERIFY(w.Connect());
+    QCOMPARE(w.Console(), QStringList{">>Connected"});
+    QVERIFY(w.detector().LastRequest(36).empty());
+  }
+
+  void refusedExtendedCommandPrintsOnlyConnected() {
+    DetectorWindow w;
+    w.detector().InjectFault({sim::FaultKind::Refuse, 36});
+    QVERIFY(w.Connect());
+    QCOMPARE(w.Console(), QStringList{">>Connected"});
+    QCOMPARE(w.StatusText(), QStringLiteral("Connected"));
+  }
+
+  void failedConnectReportsAndStaysDisconnected() {
+    DetectorWindow w;
+    w.detector().InjectFault({sim::FaultKind::Refuse, 6});  // the greeting
+    QVERIFY(!w.Connect());
+    QCOMPARE(w.Console(),
+             QStringList{">>TKV Error [5] device doesn't acknowledge to connect command"});
+    QCOMPARE(w.StatusText(), QStringLiteral("Disconnected"));
+    QVERIFY(w.form().Button1->isEnabled());
+  }
+
+  void portThatCannotBeOpenedGivesTheWinErrorLine() {
+    DetectorWindow w;
+    std::filesystem::create_symlink("/nonexistent/ttyVOREN", w.portsDir() + "/COM7");
+    w.form().Edit1->setText("7");
+    w.Click("Button1");
+    const QStringList console = w.Console();
+    QCOMPARE(console.size(), 1);
+    QVERIFY2(console[0].startsWith(">>WIN Error [2]: ") && console[0].size() > 17,
+             qPrintable(console[0]));
+    QVERIFY(w.form().Device == nullptr);
+  }
+
+  void disconnect() {
+    DetectorWindow w;
+    QVERIFY(w.Connect());
+    w.NewConsoleLines();
+    w.Click("Button2");
+    QCOMPARE(w.NewConsoleLines(), QStringList{">>Disconnected"});
+    QVERIFY(w.form().Device == nullptr);
+    QCOMPARE(w.StatusText(), QStringLiteral("Disconnected"));
+    QCOMPARE(w.StatusColour(), QColor(Qt::red));
+    QVERIFY(w.form().Button1->isEnabled());
+    QVERIFY(!w.form().Button2->isEnabled());
+    // Connecting again works on a fresh connection object.
+    QVERIFY(w.Connect());
+    QCOMPARE(w.NewConsoleLines().value(0), QStringLiteral(">>Connected"));
+  }
+
+  void disconnectWhileDisconnected() {
+    DetectorWindow w;
+    w.form().Button2Click(nullptr);
+    QCOMPARE(w.Console(), QStringList{">>Not connected!"});
+  }
+
+  void hardwareManagerListsWhatConnectOpens() {
+    DetectorWindow w;
+    w.Click("btnShowDevMan");
+    auto* dialog = w.form().findChild<QDialog*>("dlgComPorts");
+    QVERIFY(dialog && dialog->isVisible());
+    auto* table = dialog->findChild<QTableWidget*>("tblComPorts");
+    const QString slave = QString::fromStdString(w.detector().SlavePath());
+    bool listed = false;
+    for (int row = 0; row < table->rowCount(); ++row)
+      listed |= table->item(row, 0)->text() == "COM5" && table->item(row, 1)->text() == slave;
+    QVERIFY2(listed, qPrintable(slave));
+    QCOMPARE(w.Console(), QStringList());
+  }
+};
+
+QTEST_MAIN(ConnectionPanelTest)
+#include "ConnectionPanelTest.moc"
