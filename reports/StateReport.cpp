@@ -72,7 +72,7 @@ void TFrmTestTKV::btnStateClick(QObject*) {
 
   // Both channel blocks, whatever the number of channels.
   for (int ch = 0; ch < 2; ++ch) {
-    StateLine(QString());
+    StateLine(QStringLiteral(" "));  // blank lines hold one blank
     StateLine(QStringLiteral(">>CHANNEL %1 ----------").arg(ch + 1));
     StateLine(" Channel is enabled    :" + FormatYesNo(device.GetChannelEnabled(ch)));
     StateLine(" Sensor  is enabled    :" + FormatYesNo(device.GetSensorEnabled(ch)));

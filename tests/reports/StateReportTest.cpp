@@ -58,7 +58,7 @@ class StateReportTest : public QObject {
                             " Relay SOUNDER 2       :reset",
                             " Relay FAULT           :set",
                             " Relay AUXILIART FAULT :reset",
-                            "",
+                            " ",
                             ">>CHANNEL 1 ----------",
                             " Channel is enabled    :Y",
                             " Sensor  is enabled    :Y",
@@ -68,7 +68,7 @@ class StateReportTest : public QObject {
                             " Flow                  :undefined",
                             " Fan speed             :7",
                             " Flow temperature      :25",
-                            "",
+                            " ",
                             ">>CHANNEL 2 ----------",
                             " Channel is enabled    :N",
                             " Sensor  is enabled    :N",
@@ -108,7 +108,7 @@ class StateReportTest : public QObject {
                             " Relay SOUNDER 2       :reset",
                             " Relay FAULT           :reset",
                             " Relay AUXILIART FAULT :reset",
-                            "",
+                            " ",
                             ">>CHANNEL 1 ----------",
                             " Channel is enabled    :Y",
                             " Sensor  is enabled    :Y",
@@ -117,7 +117,7 @@ class StateReportTest : public QObject {
                             " Flow                  :87",
                             " Fan speed             :5",
                             " Flow temperature      :-49.5",
-                            "",
+                            " ",
                             ">>CHANNEL 2 ----------",
                             " Channel is enabled    :Y",
                             " Sensor  is enabled    :N",
@@ -154,7 +154,7 @@ class StateReportTest : public QObject {
     const QStringList state = w.State();
     const int heading = state.indexOf(">>CHANNEL 1 ----------");
     QCOMPARE(state.value(heading + 3), sensorLine);
-    QCOMPARE(state.value(heading + 4), QString());  // disabled channel: nothing more
+    QCOMPARE(state.value(heading + 4), QStringLiteral(" "));  // disabled channel: the next block follows
     const QStringList loop = state.filter("Loop Address");
     QCOMPARE(loop.value(0), loopLine);
   }
