@@ -69,6 +69,7 @@ void TFrmTestTKV::ShowConnectionState(bool connected) {
   statusText_->setText(connected ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
   QPalette palette = StatusBar1->palette();
   palette.setColor(QPalette::Window, connected ? QColor(Qt::green) : QColor(Qt::red));
+  palette.setColor(QPalette::WindowText, Qt::black);  // readable on red and on lime
   StatusBar1->setPalette(palette);
   Button1->setEnabled(!connected);
   Button2->setEnabled(connected);

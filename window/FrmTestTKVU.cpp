@@ -1,6 +1,7 @@
 #include "FrmTestTKVU.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -143,6 +144,16 @@ void TFrmTestTKV::FormKeyDown(QKeyEvent* Key) {
 void TFrmTestTKV::ShowEngineeringPages(bool shown) {
   engineeringShown_ = shown;
   setFixedSize(shown ? kEngineeringSize : kClientSize);
+  // Grown from the centre of the screen, the window would hang over its edges.
+  const QScreen* screen = this->screen();
+  if (!screen) return;
+  const QRect room = screen->availableGeometry();
+  QRect frame = frameGeometry();
+  frame.moveRight(std::min(frame.right(), room.right()));
+  frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+  frame.moveLeft(std::max(frame.left(), room.left()));
+  frame.moveTop(std::max(frame.top(), room.top()));
+  move(frame.topLeft());
 }
 
 bool TFrmTestTKV::eventFilter(QObject* watched, QEvent* event) {
