@@ -189,6 +189,16 @@ TEST(TransportOpen, NoPermissionSaysWhichGroupGrantsTheDevice) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
+TEST(TransportOpen, DeviceThatIsNoSerialPortFailsAtTheLineSettings) {
+  testsupport::TempPortsDir dir;
+  ASSERT_EQ(symlink("/dev/null", (dir.path() + "/COM9").c_str()), 0);
+  TKV tkv;
+  EXPECT_EQ(tkv.Connect(9, 0, 0, 0), 0);
+  EXPECT_EQ(tkv.GetLastResult(), 2);
+  EXPECT_EQ(ErrorTextOf(tkv), "Error trying to get control setting information");
+  EXPECT_EQ(tkv.GetWindowsError(), static_cast<uint32_t>(ENOTTY));
+}
+
 TEST(TransportOpen, ComNumberWithoutADeviceIsAnOpenFailure) {
   testsupport::TempPortsDir empty;
   TKV tkv;
