@@ -31,4 +31,13 @@ int BuildAnswer(uint8_t status, const uint8_t* data, int answerDataLength, uint8
   return answerDataLength + 2;
 }
 
+Params MemoryParams(int address, int count) {
+  Params p{};
+  p[0] = static_cast<uint8_t>(address % 256);
+  p[1] = static_cast<uint8_t>(address / 256);
+  p[2] = static_cast<uint8_t>(count % 256);
+  p[3] = static_cast<uint8_t>(count / 256);
+  return p;
+}
+
 }  // namespace frame

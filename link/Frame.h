@@ -23,6 +23,9 @@ uint8_t Checksum(const uint8_t* bytes, size_t count);
 int BuildRequest(uint8_t code, int dataLength, const Params& params, const uint8_t* data,
                  uint8_t* out);
 
+// P1..P4 of the memory commands: address low, high, count low, high.
+Params MemoryParams(int address, int count);
+
 // M + 2 bytes when the answer carries M > 0 data bytes, else the status byte alone.
 inline int AnswerLength(int answerDataLength) {
   return answerDataLength > 0 ? answerDataLength + 2 : 1;

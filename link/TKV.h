@@ -116,6 +116,96 @@ class TKV {
   int GetLogCount();
   int IsLogFull();
 
+  // --- EEPROM image, areas and memory commands ---
+  // Fills the caller's 512 bytes; the held image is not changed.
+  int ReadEepromImage(uint8_t* buffer);
+  // Writes image[first..last] and reads the range back; 0 with LastResult 0 on a mismatch.
+  int WriteEepromRange(const uint8_t* image, int first, int last);
+  // Flags: 0 skip, non-zero write, 255 write without the checksum test.
+  int WriteEepromAreas(const uint8_t* image, int writeLow, int writeFactory, int writeConfig);
+  static bool VerifyImageChecksums(const uint8_t* image);
+  static int UpdateImageChecksums(uint8_t* image);
+  int StoreConfiguration();
+  int ReloadParameters();
+  int UpdateBackupArea();
+  int RestoreEepromArea(int area);
+  int RestoreWholeEeprom() { return RestoreEepromArea(0); }
+  int RestoreLoopArea() { return RestoreEepromArea(1); }
+  int RestoreFactoryArea() { return RestoreEepromArea(2); }
+  int RestoreConfigArea() { return RestoreEepromArea(3); }
+  int RestoreOnfArea();
+  // The held image, read-only (the factory test and the pages read bytes by name).
+  const uint8_t* HeldImage() const { return EepromImage.data(); }
+
+  // --- actions, tests and the device clock ---
+  int RestartDevice(int mode);
+  int ResetDevice();
+  int TestChannel(int selector);
+  int SoundersOff(int selector);
+  int TestFan(int selector, int speed);
+  int SetRelay(int relay, int state);
+  int ClearOperatingHours();
+  int ReadClock(int32_t& day, int32_t& month, int32_t& year, int32_t& hour, int32_t& minute,
+                int32_t& second);
+  int SetClock(int32_t day, int32_t month, int32_t year, int32_t hour, int32_t minute,
+               int32_t second);
+  static bool IsValidDateTime(int32_t day, int32_t month, int32_t year, int32_t hour,
+                              int32_t minute, int32_t second);
+  static bool IsValidDayMonth(int32_t day, int32_t month);
+
+  // --- configuration parameters of the held image ---
+  // mode 0 reads into the arguments, 1 checks and stores, 2 only checks.
+  int ParamPassword(int32_t* digits /*4*/, int mode);
+  int ParamConfigStamp(int32_t& id, int32_t& day, int32_t& month, int32_t& year, int32_t& hour,
+                       int32_t& minute, int32_t& second, int mode);
+  int ParamChannelEnable(int32_t* enabled /*2*/, int mode);
+  int ParamSensorEnable(int32_t* enabled /*2*/, int mode);
+  int ParamDisableTime(int32_t& minutes, int mode);
+  int ParamMaintTimeout(int32_t& minutes, int mode);
+  int ParamTrendLogTime(int32_t& minutes, int mode);
+  int ParamMirrorLeds(int32_t& enabled, int mode);
+  int ParamSupplies(int32_t& supplies, int mode);
+  int ParamDayNight(int32_t& enabled, int mode);
+  int ParamDayTimes(int32_t& startHour, int32_t& startMinute, int32_t& endHour,
+                    int32_t& endMinute, int mode);
+  int ParamNightWeekdays(int32_t* flags /*7*/, int mode);
+  int ParamHolidays(int32_t* day /*20*/, int32_t* month /*20*/, int mode);
+  int ParamCommonChamber(int32_t& value, int mode);
+  int ParamSounderCutoff(int32_t& fiveSeconds, int mode);
+  int ParamLbAlarmMode(int32_t& value, int mode);
+  int ParamLatchedAlarm(int32_t* latched /*2*/, int mode);
+  int ParamPrealarmDelay(int32_t& seconds, int mode);
+  int ParamAlarmDelay(int32_t& seconds, int mode);
+  int ParamCascadeAlarm(int32_t& enabled, int mode);
+  int ParamSounderOnPrealarm(int32_t& enabled, int mode);
+  int ParamSensorTimeout(int32_t& seconds, int mode);
+  int ParamAlarmLevels(int32_t* alarmDay /*2*/, int32_t* prealarmDay /*2*/,
+                       int32_t* alarmNight /*2*/, int32_t* prealarmNight /*2*/, int mode);
+  int ParamAuxRelayCh2(int32_t& enabled, int mode);
+  int ParamRemoteOutputTime(int32_t& fiftyMs, int mode);
+  int ParamChannelLabels(int32_t* characters /*32*/, int mode);
+  int ParamFlows(int32_t* reference /*2*/, int32_t* minimum /*2*/, int32_t* maximum /*2*/,
+                 int mode);
+  int ParamFilterDueDates(int32_t* day /*2*/, int32_t* month /*2*/, int32_t* year /*2*/,
+                          int mode);
+  int ParamAutoFanSpeed(int32_t* manual /*2*/, int mode);
+  int ParamDaylightSaving(int32_t& value, int mode);
+  int ParamDaylightDates(int32_t& startDay, int32_t& startMonth, int32_t& startHour,
+                         int32_t& startMinute, int32_t& endDay, int32_t& endMonth,
+                         int32_t& endHour, int32_t& endMinute, int mode);
+  int ParamLatchedFault(int32_t& value, int mode);
+  int ParamFaultDelay(int32_t& seconds, int mode);
+  int ParamFlowFaultDelay(int32_t& seconds, int mode);
+  int ParamPowerRestartTime(int32_t& seconds, int mode);
+  int ParamManualFanSpeed(int32_t* speed /*2*/, int mode);
+  int ParamAuxFaultEvents(int32_t& temperature, int32_t& externalInput, int32_t& lowPower,
+                          int32_t& flowFault, int32_t& sensor, int32_t& powerRestart, int mode);
+  int ParamAuxFaultLatched(int32_t& value, int mode);
+  int ParamExtInputNormalState(int32_t& value, int mode);
+  int ParamExtInputEvent(int32_t& choice, int mode);
+  int ParamSensorDisableTime(int32_t& minutes, int mode);
+  int ParamPressure(int32_t& b0, int32_t& b1, int32_t& b2, int32_t& b3, int mode);
+
  private:
   int OpenAndGreet(unsigned port, int interByteMs, int totalMs, int attempts);
   int LoadImageAndLogHeader();
@@ -130,6 +220,18 @@ class TKV {
   bool LogCommandAllowed();  // connected, configured, EEPROM read
   bool LogAvailable();       // and the log loaded
   int StateValue(int32_t value);
+  // The common guard of the actions and the clock (10, then 19).
+  bool ActionAllowed();
+  // One acknowledged command without answer data; a refusal becomes refusalCode.
+  int RunAction(uint8_t code, const frame::Params& params, int32_t refusalCode);
+  // Sets 13 when an argument check fails.
+  bool ArgumentOk(bool ok);
+  // The guard of the EEPROM operations that need valid areas (10, 20, 22).
+  bool AreasUsable(bool needLoopArea);
+  bool EepromReadOr20();
+  bool CheckParamAccess(int mode);
+  struct ParamField;
+  int AccessParams(ParamField* fields, int count, int mode, bool (*related)(const ParamField*));
   int InfoValue(int32_t value);
   // A refused transaction (8) becomes the operation's own code.
   void MapRefusal(int32_t ownCode);

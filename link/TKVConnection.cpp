@@ -34,12 +34,9 @@ bool TKV::AreaValid(const uint8_t* data, const memory::Area& area) {
 }
 
 int TKV::ReadMemoryInto(int address, int count, uint8_t* out) {
-  frame::Params p{};
-  p[0] = static_cast<uint8_t>(address % 256);
-  p[1] = static_cast<uint8_t>(address / 256);
-  p[2] = static_cast<uint8_t>(count % 256);
-  p[3] = static_cast<uint8_t>(count / 256);
-  if (!SendCommand(kReadMemory, 0, count, p, nullptr, Answer.data())) return 0;
+  if (!SendCommand(kReadMemory, 0, count, frame::MemoryParams(address, count), nullptr,
+                   Answer.data()))
+    return 0;
   std::memcpy(out, Answer.data() + 1, static_cast<size_t>(count));
   return 1;
 }

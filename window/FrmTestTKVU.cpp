@@ -130,6 +130,9 @@ void TFrmTestTKV::BuildPages() {
     PageControl1->addTab(page, QString::fromLatin1(entry.caption));
   }
   BuildManagementPage(PageControl1->widget(0));
+  BuildEepromPage(PageControl1->widget(1));
+  BuildCommonParamsPage(PageControl1->widget(2));
+  BuildVariantsParamsPage(PageControl1->widget(3));
 }
 
 void TFrmTestTKV::FormCreate() { PageControl1->setCurrentIndex(0); }

@@ -2,7 +2,11 @@
 #include <QWidget>
 #include <memory>
 
+#include "CommonParamsPageControls.h"
 #include "Dialogs.h"
+#include "EepromPageControls.h"
+#include "ManagementPageControls.h"
+#include "VariantsParamsPageControls.h"
 #include "Guard.h"
 #include "Pacing.h"
 #include "TKV.h"
@@ -22,8 +26,15 @@ class ConsoleMemo;
 // The program's one window. Handlers are named control + event and take the
 // control that triggered them, or nullptr when another handler runs them.
 // Member definitions live with their page: window/ for the visible area and
-// the console, reports/ for the reports, pages/config/ for the Management page.
-class TFrmTestTKV : public QWidget {
+// the console, reports/ for the reports, pages/config/ for the configuration
+// pages. Each engineering page's controls are declared in its own
+// <Page>Controls.h, which the form is made of; its handlers are declared
+// below in one block per page, named after the page's file.
+class TFrmTestTKV : public QWidget,
+                    public ManagementPageControls,
+                    public EepromPageControls,
+                    public CommonParamsPageControls,
+                    public VariantsParamsPageControls {
   Q_OBJECT
  public:
   // Without dialogs the toolkit's own boxes are used.
@@ -84,22 +95,16 @@ class TFrmTestTKV : public QWidget {
   // --- engineering pages (FrmTestTKVU.cpp) ---
   QTabWidget* PageControl1;
 
-  // --- Management page, layout and state polling (pages/config/ManagementPage.cpp) ---
-  QGroupBox* grpInformation;
-  QPushButton* Button4;
-  QPushButton* btnState;
-  QCheckBox* cboState;
-  ConsoleMemo* memState;
-  QTimer* tmrState;
-  QGroupBox* grpLogs;
-  QPushButton* btnReadLogs;
-  QPushButton* btnReadAllLogs;
-  QPushButton* btnExportLog;
-  QPushButton* btnExportAllLogs;
-  QPushButton* btnClearLog;
-  QPushButton* btnShowLog;
+  // --- Management page (pages/config/ManagementPage.cpp); controls in ManagementPageControls.h ---
   void cboStateClick(QObject* Sender);
   void tmrStateTimer(QObject* Sender);
+
+  // --- EEPROM page (pages/config/EepromPage.cpp) ---
+
+  // --- parameter transfer, Common and Variants parameters pages
+  // (pages/config/ParameterTransfer.cpp, CommonParamsPage.cpp, VariantsParamsPage.cpp) ---
+
+  // --- SET TREND LOG (reports/TrendLog.cpp) ---
 
   // --- sensor status texts (reports/SensorTexts.cpp) ---
   // Asks the connected device for its variant on every call.
@@ -130,6 +135,9 @@ class TFrmTestTKV : public QWidget {
   void BuildFieldCommands();
   void BuildPages();
   void BuildManagementPage(QWidget* page);
+  void BuildEepromPage(QWidget* page);
+  void BuildCommonParamsPage(QWidget* page);
+  void BuildVariantsParamsPage(QWidget* page);
   void ShowConnectionState(bool connected);
 
   // Connects a control's or a timer's signal to a handler through the guard.
