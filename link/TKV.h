@@ -229,9 +229,14 @@ class TKV {
   // The guard of the EEPROM operations that need valid areas (10, 20, 22).
   bool AreasUsable(bool needLoopArea);
   bool EepromReadOr20();
+  // The guard every parameter accessor passes first: 10, 20, 22, then 13 for a bad mode.
   bool CheckParamAccess(int mode);
-  struct ParamField;
-  int AccessParams(ParamField* fields, int count, int mode, bool (*related)(const ParamField*));
+  // The one body of the parameter accessors, driven by the accessor's entry in the layout
+  // table (ParamLayouts.h): the arguments bind, in order, to the entry's runs of bytes. A
+  // template only so that this header need not know the table; defined and used in
+  // TKVParams.cpp alone.
+  template <class Layout>
+  int AccessParams(const Layout& layout, std::initializer_list<int32_t*> arguments, int mode);
   int InfoValue(int32_t value);
   // A refused transaction (8) becomes the operation's own code.
   void MapRefusal(int32_t ownCode);

@@ -30,10 +30,25 @@ const char kUsage[] =
     "  --bad-config-checksum   [CFG] checksum fails\n"
     "  --bad-loop-checksum     [LOB] checksum fails\n"
     "  --bad-log-header-checksum  log header checksum fails\n"
+    "  --bad-backup lob|fct|cfg|onf  the backup copy of that area fails its\n"
+    "                          checksum, so restoring it (command 28, and the whole\n"
+    "                          image for lob, fct and cfg) is refused; repeatable\n"
     "  --log normal|blank|full event log content (default normal; full has all\n"
     "                          2244 entries written and counts 2243)\n"
     "  --restart-pending 0|1   answer of the restart query (default 0)\n"
     "  --restart-to-maintenance  a pending restart goes to maintenance mode\n"
+    "  --eeprom PATH           keep the 32 KiB EEPROM in PATH, so what the tool\n"
+    "                          writes survives a restart of the simulator. An\n"
+    "                          existing file is loaded at start (it replaces the\n"
+    "                          EEPROM the options above make; the backup copy is\n"
+    "                          not kept); a missing one is made from the factory\n"
+    "                          EEPROM. Saved after every command that changed the\n"
+    "                          EEPROM and at exit, through a temporary file that is\n"
+    "                          renamed over PATH. The file holds the line\n"
+    "                          \"VORENXR-SIM EEPROM 1\", the 32768 bytes and their\n"
+    "                          CRC-32 (4 bytes, least significant first); a file that\n"
+    "                          is corrupt, short, long or unreadable is refused at\n"
+    "                          start (exit code 1) and left as it is\n"
     "\n"
     "Faults (repeatable, applied in the order given):\n"
     "  --fault KIND[:COMMAND[:COUNT[:PARAM]]]\n"
@@ -47,6 +62,9 @@ const char kUsage[] =
     "               garbage      PARAM random bytes instead of the answer\n"
     "                            (0: as many as the answer has)\n"
     "               drop-line    close the line; the tool sees a hang-up\n"
+    "               store-different  a memory write (4, 5, or 36 sub-command 5) is\n"
+    "                            acknowledged, but every byte is stored with its\n"
+    "                            lowest bit inverted\n"
     "      COMMAND  command code 0..255, or 'any' (default)\n"
     "      COUNT    next COUNT matching requests (default 1), or 'always'\n"
     "      PARAM    milliseconds or bytes as above (default 0)\n"
@@ -74,6 +92,14 @@ const std::map<std::string, FaultKind> kFaultNames = {
     {"delay", FaultKind::Delay},
     {"garbage", FaultKind::Garbage},
     {"drop-line", FaultKind::DropLine},
+    {"store-different", FaultKind::StoreDifferent},
+};
+
+const std::map<std::string, BackupArea> kBackupAreaNames = {
+    {"lob", BackupArea::Loop},
+    {"fct", BackupArea::Factory},
+    {"cfg", BackupArea::Config},
+    {"onf", BackupArea::OnField},
 };
 
 std::vector<std::string> SplitColons(const std::string& text) {
@@ -144,6 +170,17 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
          auto it = fills.find(v);
          if (it != fills.end()) d.log = it->second;
          return it != fills.end();
+       }},
+      {"--bad-backup",
+       [&](const std::string& v) {
+         auto it = kBackupAreaNames.find(v);
+         if (it != kBackupAreaNames.end()) d.badBackups.push_back(it->second);
+         return it != kBackupAreaNames.end();
+       }},
+      {"--eeprom",
+       [&](const std::string& v) {
+         d.eepromFile = v;
+         return !v.empty();
        }},
       {"--fault",
        [&](const std::string& v) {

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kNormalLogEntries = 57;
 constexpr uint8_t kErased = 0xFF;
+constexpr uint8_t kDeviceInitialisation = 7;                // the event a restart logs
 constexpr uint8_t kOperatingHours[4] = {0x64, 0x0C, 0, 0};  // 3172 h
 
 const memory::Area kImageAreas[] = {memory::kLoopArea, memory::kFactoryArea, memory::kConfigArea};
@@ -36,19 +37,31 @@ DeviceModel::DeviceModel(const DetectorOptions& options)
   header[7] = options.restartToMaintenance ? 1 : 0;
   FillLog(options.log);
   UpdateBackup();
-  live_ = HealthyState(image, variant_, channels_);
+  for (BackupArea area : options.badBackups) SpoilBackup(area);
 
   // Troubles are made after the backup, so that a restore can mend them.
   if (options.badLoopChecksum) ++eeprom_[memory::kLoopArea.position];
   if (options.badFactoryChecksum) ++eeprom_[memory::kFactoryArea.position];
   if (options.badConfigChecksum) ++eeprom_[memory::kConfigArea.position];
   if (options.badLogHeaderChecksum) ++Header()[memory::kLogHeaderArea.position];
+  PowerOn();
+}
 
-  // The info block opens with the firmware version; values 18 and 19, which would
-  // hold back an air density test of channel 1 or 2, stay clear.
-  info_[0] = image[265];
-  info_[1] = image[273];
-  info_[2] = image[274];
+// Healthy, running what the EEPROM holds. The info block opens with the
+// firmware version; values 18 and 19, which would hold back an air density
+// test of channel 1 or 2, stay clear.
+void DeviceModel::PowerOn() {
+  live_ = HealthyState(eeprom_, variant_, channels_);
+  craftedState_.reset();
+  info_[0] = eeprom_[265];
+  info_[1] = eeprom_[273];
+  info_[2] = eeprom_[274];
+}
+
+void DeviceModel::LoadEeprom(const std::vector<uint8_t>& bytes) {
+  if (bytes.size() != eeprom_.size()) return;
+  eeprom_ = bytes;
+  PowerOn();
 }
 
 uint8_t DeviceModel::Eeprom(int address) const {
@@ -66,6 +79,10 @@ void DeviceModel::WriteEeprom(int address, const uint8_t* data, int count) {
 
 void DeviceModel::ReadEeprom(int address, int count, uint8_t* out) const {
   for (int i = 0; i < count; ++i) out[i] = Eeprom(address + i);
+}
+
+void DeviceModel::StoreWritten(int address, uint8_t value) {
+  SetEeprom(address, storeFault_ ? static_cast<uint8_t>(value ^ 0x01) : value);
 }
 
 bool DeviceModel::AreaValid(const memory::Area& area) const {
@@ -104,6 +121,15 @@ bool DeviceModel::RestoreArea(int number) {
     if (!AreaHolds(backupImage_.data(), area)) return false;
   for (const memory::Area& area : areas) CopyArea(backupImage_.data(), eeprom_.data(), area);
   return true;
+}
+
+void DeviceModel::SpoilBackup(BackupArea area) {
+  if (area == BackupArea::OnField) {
+    ++backupHeader_[memory::kLogHeaderArea.position];
+    return;
+  }
+  const memory::Area& spoiled = kImageAreas[static_cast<int>(area) - 1];
+  ++backupImage_[static_cast<size_t>(spoiled.position)];
 }
 
 LogEntry DeviceModel::GetLogEntry(int index) const {
@@ -150,6 +176,28 @@ void DeviceModel::FillLog(LogFill fill) {
   SealArea(header, memory::kLogHeaderArea);
 }
 
+// The count is the index of the newest entry; a blank log (byte 5 erased)
+// starts at 0, and a full one goes round and stays marked full.
+void DeviceModel::AppendLogEntry(uint8_t code) {
+  uint8_t* header = Header();
+  const int newest = header[4] | header[5] << 8;
+  const bool blank = header[5] == kErased || newest >= memory::kLogEntryCount;
+  int index = blank ? 0 : newest + 1;
+  if (index == memory::kLogEntryCount) {
+    index = 0;
+    header[6] = 1;
+  }
+  SetLogEntry(index, LiveLogEntry(code, clock_.Now(), live_, variant_));
+  header[4] = static_cast<uint8_t>(index & 0xFF);
+  header[5] = static_cast<uint8_t>(index >> 8);
+  SealArea(header, memory::kLogHeaderArea);
+}
+
+void DeviceModel::ClearOperatingHours() {
+  std::fill(Header(), Header() + 4, 0);
+  SealArea(Header(), memory::kLogHeaderArea);
+}
+
 std::array<uint8_t, 7> DeviceModel::EepromStatus() const {
   // A detector that could not read its EEPROM knows nothing about its areas.
   auto ok = [this](const memory::Area& area) -> uint8_t {
@@ -167,6 +215,13 @@ std::array<uint8_t, 7> DeviceModel::EepromStatus() const {
 void DeviceModel::SetRestartToMaintenance(bool maintenance) {
   Header()[7] = maintenance ? 1 : 0;
   SealArea(Header(), memory::kLogHeaderArea);
+}
+
+void DeviceModel::Restart(bool maintenance) {
+  restartPending_ = 0;
+  Header()[7] = maintenance ? 1 : 0;
+  PowerOn();
+  AppendLogEntry(kDeviceInitialisation);  // reseals the header, byte 7 included
 }
 
 StateBytes DeviceModel::State() const {

@@ -31,6 +31,15 @@ class DeviceModel {
   void SetEeprom(int address, uint8_t value);
   void WriteEeprom(int address, const uint8_t* data, int count);
   void ReadEeprom(int address, int count, uint8_t* out) const;
+  const std::vector<uint8_t>& eeprom() const { return eeprom_; }
+  // Replaces the whole EEPROM (kEepromSize bytes) and starts afresh from it, as
+  // after a power-on; the backup copy is kept.
+  void LoadEeprom(const std::vector<uint8_t>& bytes);
+
+  // What the memory write commands store: the value, or, while a store fault
+  // is on, the value with its lowest bit inverted.
+  void StoreWritten(int address, uint8_t value);
+  void SetStoreFault(bool on) { storeFault_ = on; }
 
   // Area checks and sealing. The image areas lie in the EEPROM; the log header
   // area is relative to address 1024.
@@ -39,8 +48,9 @@ class DeviceModel {
   void SealChecksums();  // [LOB], [FCT], [CFG] and the log header
 
   // The backup copy of the areas (the [BKP] area).
-  bool UpdateBackup();           // false, and nothing copied, when an image area is invalid
-  bool RestoreArea(int number);  // 0 all image areas, 1 [LOB], 2 [FCT], 3 [CFG], 4 [ONF]
+  bool UpdateBackup();                // false, and nothing copied, when an image area is invalid
+  bool RestoreArea(int number);       // 0 all image areas, 1 [LOB], 2 [FCT], 3 [CFG], 4 [ONF]
+  void SpoilBackup(BackupArea area);  // the backup copy of the area fails its checksum
 
   // Event log.
   LogEntry GetLogEntry(int index) const;
@@ -48,6 +58,10 @@ class DeviceModel {
   LogHeaderBytes LogHeader() const;
   void SetLogHeader(const LogHeaderBytes& header);  // stored as given, checksum byte included
   void FillLog(LogFill fill);                       // header resealed; hours and byte 7 kept
+  // Writes the entry of an event happening now after the newest one, going
+  // round when the log is full; the header is resealed.
+  void AppendLogEntry(uint8_t code);
+  void ClearOperatingHours();  // log header bytes 0..3, resealed
 
   // Status flags of command 32 and the restart query.
   std::array<uint8_t, 7> EepromStatus() const;
@@ -58,6 +72,10 @@ class DeviceModel {
   int restartPending() const { return restartPending_; }
   void SetRestartPending(int pending) { restartPending_ = pending; }
   void SetRestartToMaintenance(bool maintenance);  // header byte 7, resealed
+  // The detector starts again in normal or maintenance mode: it logs its
+  // initialisation and runs healthy from the EEPROM as it is (tests, alarms,
+  // relays and a crafted state answer are gone).
+  void Restart(bool maintenance);
 
   // Live state. State() encodes `live` unless a crafted answer was set.
   LiveState& live() { return live_; }
@@ -75,6 +93,7 @@ class DeviceModel {
   std::array<uint8_t, kInfoSize>& info() { return info_; }
 
  private:
+  void PowerOn();
   uint8_t* Header() { return &eeprom_[memory::kLogHeaderAddress]; }
   const uint8_t* Header() const { return &eeprom_[memory::kLogHeaderAddress]; }
 
@@ -83,7 +102,7 @@ class DeviceModel {
   std::vector<uint8_t> eeprom_;
   std::vector<uint8_t> backupImage_;
   LogHeaderBytes backupHeader_{};
-  bool eepromRead_, wrongConfiguration_, superUser_ = false;
+  bool eepromRead_, wrongConfiguration_, superUser_ = false, storeFault_ = false;
   int restartPending_;
   LiveState live_;
   std::optional<StateBytes> craftedState_;

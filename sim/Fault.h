@@ -3,7 +3,20 @@
 namespace sim {
 
 // A misbehaviour of the line or of the detector, applied to matching requests.
-enum class FaultKind { Refuse, Silent, Short, Long, BadChecksum, Split, Delay, Garbage, DropLine };
+// StoreDifferent acknowledges a memory write (4, 5, extended 5) but stores
+// every byte with its lowest bit inverted, as a failing EEPROM would.
+enum class FaultKind {
+  Refuse,
+  Silent,
+  Short,
+  Long,
+  BadChecksum,
+  Split,
+  Delay,
+  Garbage,
+  DropLine,
+  StoreDifferent
+};
 
 struct Fault {
   FaultKind kind;

@@ -14,9 +14,8 @@ LiveState HealthyState(const std::vector<uint8_t>& image, Variant variant, int c
     c.enabled = image[static_cast<size_t>(287 + ch)];
     c.sensorEnabled = image[static_cast<size_t>(289 + ch)];
     if (!c.enabled) continue;
-    c.flow =
-        std::max<uint8_t>(1, static_cast<uint8_t>(image[static_cast<size_t>(404 + 2 * ch)] - ch));
     c.fanSpeed = image[static_cast<size_t>(454 + ch)];
+    c.flow = FlowAtSpeed(image, ch, c.fanSpeed);
     c.flowTemperature = static_cast<uint8_t>(148 + ch);
     c.sensorOutput = traits.sensorOutput;
   }
@@ -25,6 +24,12 @@ LiveState HealthyState(const std::vector<uint8_t>& image, Variant variant, int c
   s.internalTemperature = 150;  // 25.0 °C
   s.loopAddress = traits.loopAddress;
   return s;
+}
+
+uint8_t FlowAtSpeed(const std::vector<uint8_t>& image, int ch, int speed) {
+  const int reference = std::max(1, image[static_cast<size_t>(404 + 2 * ch)] - ch);
+  const int configured = std::max<int>(1, image[static_cast<size_t>(454 + ch)]);
+  return static_cast<uint8_t>(std::min(255, (reference * speed + configured / 2) / configured));
 }
 
 StateBytes EncodeState(const LiveState& live, const uint8_t operatingHours[4]) {

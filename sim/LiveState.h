@@ -32,6 +32,10 @@ using StateBytes = std::array<uint8_t, kStateSize>;
 // A healthy detector running the configuration held in its image.
 LiveState HealthyState(const std::vector<uint8_t>& image, Variant variant, int channels);
 
+// The flow of a healthy channel whose fan runs at `speed`: the reference flow
+// at the configured speed, proportionally less or more otherwise.
+uint8_t FlowAtSpeed(const std::vector<uint8_t>& image, int ch, int speed);
+
 // The 74 data bytes of the state answer.
 StateBytes EncodeState(const LiveState& live, const uint8_t operatingHours[4]);
 

@@ -94,4 +94,20 @@ std::vector<LogEntry> BuildLogHistory(int entries, const Surroundings& around) {
   return r.entries();
 }
 
+LogEntry LiveLogEntry(uint8_t code, const std::tm& when, const LiveState& live, Variant variant) {
+  LogEntry e{};
+  const int fields[7] = {code,         when.tm_mday, when.tm_mon + 1, when.tm_year % 100,
+                         when.tm_hour, when.tm_min,  when.tm_sec};
+  for (int i = 0; i < 7; ++i) e[static_cast<size_t>(i)] = static_cast<uint8_t>(fields[i]);
+  e[7] = live.internalTemperature;
+  e[8] = live.supply[0];
+  e[9] = live.supply[1];
+  for (int ch = 0; ch < 2; ++ch) {
+    const ChannelState& c = live.channel[ch];
+    e[static_cast<size_t>(10 + ch)] = c.flow;
+    e[static_cast<size_t>(12 + ch)] = c.sensorEnabled ? TraitsOf(variant).sensorInLog : 0;
+  }
+  return e;
+}
+
 }  // namespace sim

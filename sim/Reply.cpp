@@ -42,8 +42,10 @@ Reply ShapeReply(const Request& request, DeviceModel& model, const std::optional
     return reply;
   }
   if (fault && fault->kind == FaultKind::Silent) return reply;
+  model.SetStoreFault(fault && fault->kind == FaultKind::StoreDifferent);
   reply.bytes =
       fault && fault->kind == FaultKind::Refuse ? Refusal(request) : Answer(request, model);
+  model.SetStoreFault(false);
   if (!fault) return reply;
 
   std::vector<uint8_t>& b = reply.bytes;
@@ -75,7 +77,7 @@ Reply ShapeReply(const Request& request, DeviceModel& model, const std::optional
     case FaultKind::Garbage:
       b = noise(k > 0 ? k : b.size());
       break;
-    default:  // Refuse: the refusal is already in place
+    default:  // Refuse and StoreDifferent: already carried out
       break;
   }
   return reply;

@@ -1,7 +1,9 @@
 #include "SimulatedDetector.h"
 
+#include <deque>
 #include <map>
 
+#include "EepromKeeper.h"
 #include "FaultList.h"
 #include "PortLinks.h"
 #include "PtyServer.h"
@@ -10,29 +12,36 @@
 namespace sim {
 
 struct SimulatedDetector::Impl {
-  explicit Impl(const DetectorOptions& options) : model(options) {}
+  explicit Impl(const DetectorOptions& options) : model(options), keeper(options.eepromFile) {}
 
+  // The answer goes back once a changed EEPROM is in its file.
   Reply Handle(const Request& request) {
     std::vector<uint8_t> bytes(request.bytes, request.bytes + request.length);
     {
       std::lock_guard<std::mutex> lock(recordMutex);
       lastByCode[request.code()] = bytes;
+      if (log.size() == kRequestLogSize) log.pop_front();
+      log.push_back(bytes);
       last = std::move(bytes);
       ++requests;
     }
     std::optional<Fault> fault = faults.Take(request.code());
     std::lock_guard<std::mutex> lock(modelMutex);
-    return ShapeReply(request, model, fault, random);
+    Reply reply = ShapeReply(request, model, fault, random);
+    keeper.SaveChanges(model);
+    return reply;
   }
 
   std::mutex modelMutex;
   DeviceModel model;
+  EepromKeeper keeper;
   std::minstd_rand random{20231};  // used on the serving thread only
   FaultList faults;
 
   mutable std::mutex recordMutex;
   std::map<int, std::vector<uint8_t>> lastByCode;
   std::vector<uint8_t> last;
+  std::deque<std::vector<uint8_t>> log;
   uint64_t requests = 0;
 
   mutable std::mutex lineMutex;  // the server and the links
@@ -52,6 +61,11 @@ SimulatedDetector::~SimulatedDetector() {
 bool SimulatedDetector::Start(std::string* error) {
   std::lock_guard<std::mutex> lock(impl_->lineMutex);
   Impl* impl = impl_.get();
+  {
+    std::lock_guard<std::mutex> model(impl->modelMutex);
+    if (!impl->keeper.Open(impl->model, error)) return false;
+  }
+  ClearRequestLog();
   if (!impl->server.Start([impl](const Request& r) { return impl->Handle(r); }, error))
     return false;
   impl->links.Retarget(impl->server.slavePath());
@@ -61,6 +75,8 @@ bool SimulatedDetector::Start(std::string* error) {
 void SimulatedDetector::Stop() {
   std::lock_guard<std::mutex> lock(impl_->lineMutex);
   impl_->server.Stop();
+  std::lock_guard<std::mutex> model(impl_->modelMutex);
+  impl_->keeper.SaveChanges(impl_->model);
 }
 
 std::string SimulatedDetector::SlavePath() const {
@@ -97,6 +113,16 @@ std::vector<uint8_t> SimulatedDetector::LastRequest(int command) const {
 uint64_t SimulatedDetector::RequestCount() const {
   std::lock_guard<std::mutex> lock(impl_->recordMutex);
   return impl_->requests;
+}
+
+std::vector<std::vector<uint8_t>> SimulatedDetector::RequestLog() const {
+  std::lock_guard<std::mutex> lock(impl_->recordMutex);
+  return {impl_->log.begin(), impl_->log.end()};
+}
+
+void SimulatedDetector::ClearRequestLog() {
+  std::lock_guard<std::mutex> lock(impl_->recordMutex);
+  impl_->log.clear();
 }
 
 std::mutex& SimulatedDetector::ModelMutex() { return impl_->modelMutex; }

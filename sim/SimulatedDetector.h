@@ -22,9 +22,10 @@ class SimulatedDetector {
   SimulatedDetector& operator=(const SimulatedDetector&) = delete;
 
   // Opens a new line and serves it; after a Stop or a dropped line the links
-  // made so far are moved to the new line.
+  // made so far are moved to the new line. The first Start reads the EEPROM
+  // file of the options, or makes it, and fails when the file cannot be used.
   bool Start(std::string* error = nullptr);
-  void Stop();
+  void Stop();                    // also saves the EEPROM file
   std::string SlavePath() const;  // e.g. /dev/pts/5
 
   // Symlink "COM<n>" -> slave in serial::ComPortDirectory(), made with mode 0700.
@@ -44,6 +45,12 @@ class SimulatedDetector {
   // The last complete request frame (of that code), bytes as received.
   std::vector<uint8_t> LastRequest(int command = -1) const;
   uint64_t RequestCount() const;
+
+  // Every complete request frame since Start or ClearRequestLog, bytes as
+  // received, oldest first; the newest kRequestLogSize are kept.
+  static constexpr size_t kRequestLogSize = 4096;
+  std::vector<std::vector<uint8_t>> RequestLog() const;
+  void ClearRequestLog();
 
  private:
   struct Impl;

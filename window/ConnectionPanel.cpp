@@ -44,6 +44,7 @@ void TFrmTestTKV::Button1Click(QObject*) {
                 .arg(answer[2]));
   ShowConnectionState(true);
   LastActionOk = 1;
+  btnTrendLogClick(nullptr);  // shows the stored trend-log interval; writes nothing
 }
 
 void TFrmTestTKV::Button2Click(QObject*) {

@@ -120,6 +120,7 @@ void TFrmTestTKV::BuildFieldCommands() {
   // Just below the client area, like the engineering pages.
   edtRamValue = Place<QLineEdit>(this, "edtRamValue", QRect(8, 322, 60, 22));
   btnSetRam = Place<QPushButton>(this, "btnSetRam", QRect(72, 320, 70, 25), "set RAM");
+  Wire(btnTrendLog, &QPushButton::clicked, &TFrmTestTKV::btnTrendLogClick);
 }
 
 void TFrmTestTKV::BuildPages() {

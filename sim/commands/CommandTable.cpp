@@ -20,10 +20,15 @@ std::array<CommandHandler, 256> BuildTable() {
   t[19] = {Fixed<7>, ReadClock};
   t[20] = {Fixed<0>, SetClock};
   t[22] = {Fixed<0>, ClearLog};
+  t[23] = {Fixed<0>, ClearOperatingHours};
+  t[27] = {Fixed<0>, TestFan};
   t[28] = {Fixed<0>, RestoreArea};
+  t[29] = {Fixed<0>, RestartDevice};
   t[30] = {Fixed<kStateSize>, ReadState};
   t[31] = {Fixed<0>, UpdateBackup};
   t[32] = {Fixed<7>, ReadEepromStatus};
+  t[33] = {Fixed<0>, SetRelay};
+  t[34] = {Fixed<0>, DeviceAction};
   t[35] = {Fixed<1>, QueryRestart};
   t[36] = {Fixed<frame::kMaxData>, Extended};
   return t;

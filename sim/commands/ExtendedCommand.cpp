@@ -45,7 +45,7 @@ bool LoopAddressDigits(const Request&, DeviceModel& m, uint8_t* answer) {
 
 bool WriteEepromByte(const Request& r, DeviceModel& m, uint8_t*) {
   if (EepromAddress(r) >= memory::kEepromSize) return false;
-  m.SetEeprom(EepromAddress(r), Value(r, 3));
+  m.StoreWritten(EepromAddress(r), Value(r, 3));
   return true;
 }
 

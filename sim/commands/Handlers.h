@@ -25,6 +25,13 @@ bool ReadState(const Request& r, DeviceModel& m, uint8_t* answer);
 bool ReadClock(const Request& r, DeviceModel& m, uint8_t* answer);
 bool SetClock(const Request& r, DeviceModel& m, uint8_t* answer);
 
+// Actions, tests and outputs (ActionCommands.cpp)
+bool ClearOperatingHours(const Request& r, DeviceModel& m, uint8_t* answer);
+bool TestFan(const Request& r, DeviceModel& m, uint8_t* answer);
+bool RestartDevice(const Request& r, DeviceModel& m, uint8_t* answer);
+bool SetRelay(const Request& r, DeviceModel& m, uint8_t* answer);
+bool DeviceAction(const Request& r, DeviceModel& m, uint8_t* answer);
+
 // Log (LogCommands.cpp)
 bool ClearLog(const Request& r, DeviceModel& m, uint8_t* answer);
 

@@ -27,14 +27,14 @@ bool ReadMemory(const Request& r, DeviceModel& m, uint8_t* answer) {
 
 bool WriteMemory(const Request& r, DeviceModel& m, uint8_t*) {
   if (!InRange(r) || r.dataLength() != r.count()) return false;
-  m.WriteEeprom(r.address(), r.data(), r.count());
+  for (int i = 0; i < r.count(); ++i) m.StoreWritten(r.address() + i, r.data()[i]);
   return true;
 }
 
 // Fills count bytes from the address with the value in P5.
 bool WriteMemoryValue(const Request& r, DeviceModel& m, uint8_t*) {
   if (!InRange(r)) return false;
-  for (int i = 0; i < r.count(); ++i) m.SetEeprom(r.address() + i, r.param(5));
+  for (int i = 0; i < r.count(); ++i) m.StoreWritten(r.address() + i, r.param(5));
   return true;
 }
 

@@ -140,6 +140,7 @@ TEST_F(Eeprom, StoreConfigurationSurvivesAReconnection) {
   ASSERT_EQ(tkv.StoreConfiguration(), 1) << tkv.GetLastResult();
   EXPECT_EQ(Transfers(Requests()), (std::vector<Transfer>{{4, 276, 236}, {3, 276, 236}}));
 
+  tkv.Disconnect();
   TKV again;
   ASSERT_EQ(again.Connect(port->number(), 0, 0, 0), 1);
   EXPECT_EQ(again.IsConfigAreaOk(), 1) << "checksum corrected before the write";

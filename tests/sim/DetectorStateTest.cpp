@@ -9,11 +9,6 @@
 namespace simtest {
 namespace {
 
-Bytes Read(RunningDetector& d, int address, int count) {
-  return AnswerData(
-      d.line->Exchange(ReadMemoryRequest(address, count), static_cast<size_t>(count) + 2));
-}
-
 struct StatusCase {
   const char* name;
   std::function<void(sim::DetectorOptions&)> set;
@@ -53,7 +48,7 @@ TEST(DetectorState, HealthyTwoChannelState) {
   RunningDetector d;
   Bytes s = AnswerData(d.line->Exchange(RequestFrame(30), 76));
   ASSERT_EQ(s.size(), 74u);
-  Bytes header = Read(d, 1024, 64);
+  Bytes header = ReadEeprom(d, 1024, 64);
   for (int ch = 0; ch < 2; ++ch) {
     const uint8_t* c = &s[static_cast<size_t>(6 * ch)];
     EXPECT_EQ(c[0], 1) << "enabled, channel " << ch + 1;
@@ -98,8 +93,8 @@ TEST(DetectorState, RestartQueryAndHeaderByte7) {
   options.restartToMaintenance = true;
   RunningDetector d(options);
   EXPECT_EQ(d.line->Exchange(RequestFrame(35), 3), Bytes({1, 1, 9}));
-  EXPECT_EQ(Read(d, 1031, 1), Bytes{1});
-  Bytes header = Read(d, 1024, 64);
+  EXPECT_EQ(ReadEeprom(d, 1031, 1), Bytes{1});
+  Bytes header = ReadEeprom(d, 1024, 64);
   EXPECT_EQ(header[63], AreaSum(header, 0, 62, 7));
 }
 
@@ -124,26 +119,26 @@ TEST(DetectorState, NormalLogHasRealisticEntries) {
   sim::DetectorOptions options;
   options.channels = 1;
   RunningDetector d(options);
-  Bytes header = Read(d, 1024, 64);
+  Bytes header = ReadEeprom(d, 1024, 64);
   int newest = header[4] | header[5] << 8;  // the count is the newest entry's index
   ASSERT_GT(newest, 10);
   ASSERT_LT(newest, 2244);
   EXPECT_EQ(header[6], 0);
-  ExpectRealisticEntries(Read(d, 1088, 14 * (newest + 1)), newest + 1, 1);
-  EXPECT_EQ(Read(d, 1088 + 14 * (newest + 1), 14), Bytes(14, 0xFF)) << "unwritten slot";
+  ExpectRealisticEntries(ReadEeprom(d, 1088, 14 * (newest + 1)), newest + 1, 1);
+  EXPECT_EQ(ReadEeprom(d, 1088 + 14 * (newest + 1), 14), Bytes(14, 0xFF)) << "unwritten slot";
 }
 
 TEST(DetectorState, FullLogFillsEverySlot) {
   sim::DetectorOptions options;
   options.log = sim::LogFill::Full;
   RunningDetector d(options);
-  Bytes header = Read(d, 1024, 64);
+  Bytes header = ReadEeprom(d, 1024, 64);
   EXPECT_EQ(header[4] | header[5] << 8, 2243);
   EXPECT_EQ(header[6], 1);
   EXPECT_EQ(header[63], AreaSum(header, 0, 62, 7));
   Bytes log;
   for (int address = 1088; address < 1088 + 2244 * 14; address += 1024) {
-    Bytes block = Read(d, address, std::min(1024, 1088 + 2244 * 14 - address));
+    Bytes block = ReadEeprom(d, address, std::min(1024, 1088 + 2244 * 14 - address));
     log.insert(log.end(), block.begin(), block.end());
   }
   ExpectRealisticEntries(log, 2244, 2);
@@ -151,28 +146,28 @@ TEST(DetectorState, FullLogFillsEverySlot) {
 
 TEST(DetectorState, ClearLogBlanksItAndKeepsTheHeaderValid) {
   RunningDetector d;
-  Bytes before = Read(d, 1024, 64);
+  Bytes before = ReadEeprom(d, 1024, 64);
   ASSERT_EQ(d.line->Exchange(RequestFrame(22), 1), Bytes{1});
-  Bytes after = Read(d, 1024, 64);
+  Bytes after = ReadEeprom(d, 1024, 64);
   EXPECT_EQ(after[4], 255);
   EXPECT_EQ(after[5], 255) << "blank log";
   EXPECT_EQ(after[6], 0);
   EXPECT_EQ(after[63], AreaSum(after, 0, 62, 7));
   EXPECT_EQ(Bytes(after.begin(), after.begin() + 4), Bytes(before.begin(), before.begin() + 4))
       << "operating hours kept";
-  EXPECT_EQ(Read(d, 1088, 14), Bytes(14, 0xFF));
+  EXPECT_EQ(ReadEeprom(d, 1088, 14), Bytes(14, 0xFF));
 }
 
 TEST(DetectorState, LogHeaderFlagsOfTheOptions) {
   sim::DetectorOptions blank;
   blank.log = sim::LogFill::Blank;
   RunningDetector b(blank);
-  EXPECT_EQ(Read(b, 1029, 1), Bytes{255});
+  EXPECT_EQ(ReadEeprom(b, 1029, 1), Bytes{255});
 
   sim::DetectorOptions bad;
   bad.badLogHeaderChecksum = true;
   RunningDetector h(bad);
-  Bytes header = Read(h, 1024, 64);
+  Bytes header = ReadEeprom(h, 1024, 64);
   EXPECT_NE(header[63], AreaSum(header, 0, 62, 7));
 }
 

@@ -47,6 +47,36 @@ TEST(Faults, RefusedWriteIsNotCarriedOut) {
   EXPECT_EQ(AnswerData(d.line->Exchange(ReadMemoryRequest(900, 1), 3)), before);
 }
 
+// Every way of writing the EEPROM is acknowledged, yet stores other bytes;
+// the next write, without the fault, stores what it was sent.
+TEST(Faults, StoreDifferentAcknowledgesButStoresOtherBytes) {
+  struct Case {
+    const char* name;
+    Bytes request;
+    int address;
+    Bytes sent;
+    size_t answerLength;
+  } cases[] = {
+      {"write", WriteMemoryRequest(700, {0x10, 0x21, 0xFE}), 700, {0x10, 0x21, 0xFE}, 1},
+      {"fill", RequestFrame(5, {0xC8, 0x02, 2, 0, 0x33}, {0x33}), 712, {0x33, 0x33}, 1},
+      {"extended byte write", ExtendedRequest({5, 0x88, 0x13, 0x5A}), 5000, {0x5A}, 1026},
+  };
+  RunningDetector d;
+  for (const Case& c : cases) {
+    const int count = static_cast<int>(c.sent.size());
+    d.detector.InjectFault({FaultKind::StoreDifferent, c.request[0]});
+    ASSERT_EQ(d.line->Exchange(c.request, c.answerLength)[0], 1) << c.name << ": acknowledged";
+    Bytes stored = ReadEeprom(d, c.address, count);
+    ASSERT_EQ(stored.size(), c.sent.size()) << c.name;
+    for (int i = 0; i < count; ++i)
+      EXPECT_NE(stored[static_cast<size_t>(i)], c.sent[static_cast<size_t>(i)])
+          << c.name << " byte " << i;
+
+    ASSERT_EQ(d.line->Exchange(c.request, c.answerLength)[0], 1) << c.name;
+    EXPECT_EQ(ReadEeprom(d, c.address, count), c.sent) << c.name << ": fault used up";
+  }
+}
+
 TEST(Faults, AnswerShapes) {
   RunningDetector d;
   const Bytes normal = NormalRead(d);

@@ -185,5 +185,31 @@ TEST(Protocol, RecordsRequestsAsReceived) {
   EXPECT_TRUE(d.detector.LastRequest(30).empty());
 }
 
+TEST(Protocol, RequestLogKeepsEveryFrameInOrderUntilCleared) {
+  RunningDetector d;
+  const Example sent[] = {
+      {"greet", RequestFrame(6), {1}},
+      {"read", ReadMemoryRequest(5, 2), Bytes(4)},
+      {"write", WriteMemoryRequest(900, {1, 2}), {1}},
+      {"unknown", RequestFrame(99), {0}},
+      {"greet again", RequestFrame(6), {1}},
+  };
+  std::vector<Bytes> expected;
+  for (const Example& e : sent) {
+    ASSERT_EQ(d.line->Exchange(e.request, e.answer.size()).size(), e.answer.size()) << e.name;
+    expected.push_back(e.request);
+  }
+  EXPECT_EQ(d.detector.RequestLog(), expected) << "unknown and repeated requests too";
+
+  d.detector.ClearRequestLog();
+  EXPECT_TRUE(d.detector.RequestLog().empty());
+  d.line->Exchange(RequestFrame(30), 76);
+  EXPECT_EQ(d.detector.RequestLog(), std::vector<Bytes>{RequestFrame(30)});
+
+  d.detector.Stop();
+  ASSERT_TRUE(d.detector.Start());
+  EXPECT_TRUE(d.detector.RequestLog().empty()) << "a new start, a new log";
+}
+
 }  // namespace
 }  // namespace simtest

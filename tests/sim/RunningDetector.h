@@ -32,4 +32,15 @@ inline Bytes AnswerData(const Bytes& answer) {
   return AreaSum(data, 0, data.size() - 1, 8) == answer.back() ? data : Bytes{};
 }
 
+// EEPROM bytes as command 3 reads them; empty when refused.
+inline Bytes ReadEeprom(RunningDetector& d, int address, int count) {
+  return AnswerData(
+      d.line->Exchange(ReadMemoryRequest(address, count), static_cast<size_t>(count) + 2));
+}
+
+// The 74 data bytes of the state answer (command 30).
+inline Bytes ReadState(RunningDetector& d) {
+  return AnswerData(d.line->Exchange(RequestFrame(30), 76));
+}
+
 }  // namespace simtest
