@@ -98,13 +98,124 @@ class TFrmTestTKV : public QWidget,
   // --- Management page (pages/config/ManagementPage.cpp); controls in ManagementPageControls.h ---
   void cboStateClick(QObject* Sender);
   void tmrStateTimer(QObject* Sender);
+  // (pages/config/ManagementPageActions.cpp)
+  void Button23Click(QObject* Sender);  // clock WRITE from edtSetTime
+  void Button24Click(QObject* Sender);  // clock READ into edtGetTime
+  void Button6Click(QObject* Sender);   // clear operating hours
+  void btnRestartNormClick(QObject* Sender);
+  void btnRestartMaintClick(QObject* Sender);
+  // Every relay button: relay number from its Tag, OFF when its caption ends in "F".
+  void btnAlarm1RelayClick(QObject* Sender);
+  // Both fan buttons: btnTestFan2 tests fan 2, anything else fan 1.
+  void btnTestFan1Click(QObject* Sender);
+  void tbFan1Change(QObject* Sender);
+  // Channel tests and sounders off: without their own one- or two-channel
+  // button, both channels.
+  void btnTestCh1Click(QObject* Sender);
+  void btnSndOff1Click(QObject* Sender);
+  void Button36Click(QObject* Sender);  // extended command 1 dump
 
   // --- EEPROM page (pages/config/EepromPage.cpp) ---
+  // Bytes 0..511: read, write (Button28, Button156..158 by Tag; nullptr acts
+  // as Tag 0), clear, checksum correction, ".e2p" export and import.
+  void btnrseepClick(QObject* Sender);
+  void Button28Click(QObject* Sender);
+  void Button25Click(QObject* Sender);
+  void Button3Click(QObject* Sender);
+  void btnExportE2PClick(QObject* Sender);
+  void btnImportE2PClick(QObject* Sender);
+  void btnRefreshE2PClick(QObject* Sender);
+  // The device's backup copy: restores and backup update.
+  void Button26Click(QObject* Sender);
+  void Button32Click(QObject* Sender);
+  void Button33Click(QObject* Sender);
+  void Button35Click(QObject* Sender);
+  void Button31Click(QObject* Sender);
+  void Button34Click(QObject* Sender);
+  // The [ONF] grid, bytes 1024..1087.
+  void btnReadE2P_logClick(QObject* Sender);
+  void btnWriteE2P_logClick(QObject* Sender);
+  void btnClearE2P_logClick(QObject* Sender);
+  // Service actions on single bytes and the whole EEPROM.
+  void Button40Click(QObject* Sender);
+  void Button42Click(QObject* Sender);
+  void Button45Click(QObject* Sender);
+  void Button39Click(QObject* Sender);
+  // The value of the first vleE2P row with the key, empty when none; setting
+  // one adds a row when the key is missing.
+  QString E2PValue(const QString& key) const;
+  void SetE2PValue(const QString& key, const QString& value);
 
   // --- parameter transfer, Common and Variants parameters pages
   // (pages/config/ParameterTransfer.cpp, CommonParamsPage.cpp, VariantsParamsPage.cpp) ---
+  // The Management page's CONFIGURATION box, which drives every ParameterButton.
+  QGroupBox* grpConfiguration;
+  QPushButton* btnUpdateCfg;
+  QPushButton* btnRestoreCfg;
+  QPushButton* btnGetAll;
+  void BuildConfigurationBox(QWidget* page);
+  void btnGetAllClick(QObject* Sender);
+  void btnUpdateCfgClick(QObject* Sender);
+  void btnRestoreCfgClick(QObject* Sender);
+  // A ParameterButton: an invisible "get" button whose Tag chooses the transfer
+  // of its parameter, 0 from the held image into the page, 1 back into it.
+  struct ParameterButton {
+    QPushButton* button;
+    void (TFrmTestTKV::*click)(QObject*);
+  };
+  // Both pages' ParameterButtons in creation order, the order the loops visit them in.
+  QList<ParameterButton> ParameterButtons;
+  QPushButton* AddParameterButton(QWidget* page, const char* name,
+                                  void (TFrmTestTKV::*click)(QObject*));
+  void tbFanSp1Change(QObject* Sender);  // both manual fan speed track bars
+  // Common parameters page
+  void btnPwdClick(QObject* Sender);
+  void btnCfgClick(QObject* Sender);
+  void btnChEnableClick(QObject* Sender);
+  void btnSenEnClick(QObject* Sender);
+  void btnDisTimClick(QObject* Sender);
+  void btnMaintTimeClick(QObject* Sender);
+  void btnTrendLogTimeClick(QObject* Sender);
+  void btnMirrEnClick(QObject* Sender);
+  void btnSupplClick(QObject* Sender);
+  void btnCommChSeClick(QObject* Sender);
+  void btnSndCutoffClick(QObject* Sender);
+  void btnLtAlarmClick(QObject* Sender);
+  void btnAlarmDelayClick(QObject* Sender);
+  void btnAuxRelCh2Click(QObject* Sender);
+  void btnChLabelClick(QObject* Sender);
+  void btnFlowsClick(QObject* Sender);
+  void btnFilClick(QObject* Sender);
+  void btnFanClick(QObject* Sender);
+  void btnLatFauClick(QObject* Sender);
+  void btnFauDelClick(QObject* Sender);
+  void btnFloFauDelClick(QObject* Sender);
+  void btnPowResTimClick(QObject* Sender);
+  void btnFanSpClick(QObject* Sender);
+  void btnPressureClick(QObject* Sender);
+  void btnAuxLtClick(QObject* Sender);
+  void btnExtInpClick(QObject* Sender);
+  void btnExtEvClick(QObject* Sender);
+  void btnSensDisTimeClick(QObject* Sender);
+  void btdsenClick(QObject* Sender);
+  void btndldateClick(QObject* Sender);
+  void btnAuxEvClick(QObject* Sender);
+  // Variants parameters page
+  void btnAlModeClick(QObject* Sender);
+  void btnSeTimeoutClick(QObject* Sender);
+  void btnRemOutTimeClick(QObject* Sender);
+  void btnWeekDClick(QObject* Sender);
+  void btnhdClick(QObject* Sender);
+  void btnPrealDelayClick(QObject* Sender);
+  void btnCasAlClick(QObject* Sender);
+  void btnDayNigClick(QObject* Sender);
+  void btnSndacClick(QObject* Sender);
+  void btnallevClick(QObject* Sender);
+  void btnDayNightClick(QObject* Sender);
 
   // --- SET TREND LOG (reports/TrendLog.cpp) ---
+  // Without a sender (after Connect) it only shows byte 293 in edtTrendLog.
+  void btnTrendLogClick(QObject* Sender);
 
   // --- sensor status texts (reports/SensorTexts.cpp) ---
   // Asks the connected device for its variant on every call.
@@ -135,6 +246,7 @@ class TFrmTestTKV : public QWidget,
   void BuildFieldCommands();
   void BuildPages();
   void BuildManagementPage(QWidget* page);
+  void BuildManagementActions(QWidget* page);
   void BuildEepromPage(QWidget* page);
   void BuildCommonParamsPage(QWidget* page);
   void BuildVariantsParamsPage(QWidget* page);

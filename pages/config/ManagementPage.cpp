@@ -114,6 +114,7 @@ void TFrmTestTKV::BuildManagementActions(QWidget* page) {
 }
 
 void TFrmTestTKV::BuildManagementPage(QWidget* page) {
+  BuildConfigurationBox(page);
   BuildManagementActions(page);
   grpInformation = Place<QGroupBox>(page, "grpInformation", QRect(600, 4, 404, 356));
   grpInformation->setTitle(QStringLiteral(" INFORMATION "));

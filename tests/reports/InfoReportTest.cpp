@@ -57,7 +57,7 @@ class InfoReportTest : public QObject {
                             "Manif. date HOU        :35",
                             "Manif. date MIN        :36",
                         }));
-    QCOMPARE(w.Console().size(), 2);  // the connection lines only
+    QCOMPARE(w.Console().size(), 3);  // the connection lines only
   }
 
   void variantText_data() {

@@ -41,7 +41,9 @@ class ConnectionPanelTest : public QObject {
     DetectorWindow w;
     QCOMPARE(w.StatusColour(), QColor(Qt::red));
     QVERIFY(w.Connect());
-    QCOMPARE(w.Console(), (QStringList{">>Connected", AcceptedLine(w.detector())}));
+    // Connect ends by showing the trend-log interval, read with the EEPROM.
+    QCOMPARE(w.Console(),
+             (QStringList{">>Connected", AcceptedLine(w.detector()), ">>Bytes 0-511 read!"}));
     QCOMPARE(w.StatusText(), QStringLiteral("Connected"));
     QCOMPARE(w.StatusColour(), QColor(0, 255, 0));
     QVERIFY(!w.form().Button1->isEnabled());
@@ -66,7 +68,7 @@ class ConnectionPanelTest : public QObject {
     options.wrongConfiguration = true;
     DetectorWindow w(options);
     QVERIFY(w.Connect());
-    QCOMPARE(w.Console(), QStringList{">>Connected"});
+    QCOMPARE(w.Console(), (QStringList{">>Connected", ">>Bytes 0-511 read!"}));
     QVERIFY(w.detector().LastRequest(36).empty());
   }
 
@@ -74,7 +76,7 @@ class ConnectionPanelTest : public QObject {
     DetectorWindow w;
     w.detector().InjectFault({sim::FaultKind::Refuse, 36});
     QVERIFY(w.Connect());
-    QCOMPARE(w.Console(), QStringList{">>Connected"});
+    QCOMPARE(w.Console(), (QStringList{">>Connected", ">>Bytes 0-511 read!"}));
     QCOMPARE(w.StatusText(), QStringLiteral("Connected"));
   }
 
