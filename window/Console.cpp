@@ -35,3 +35,14 @@ bool TFrmTestTKV::RequireConnection() {
   LogLine(QStringLiteral(">>Not connected!"));
   return false;
 }
+
+bool TFrmTestTKV::RunDeviceAction(const std::function<int(TKV&)>& operation,
+                                  const QString& successLine) {
+  if (!RequireConnection()) return false;
+  if (!operation(*Device)) {
+    ReportLastError();
+    return false;
+  }
+  LogLine(successLine);
+  return true;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "CommonParamsPageControls.h"
@@ -91,6 +92,9 @@ class TFrmTestTKV : public QWidget,
   void ClearStatePanel();
   void ReportLastError();
   bool RequireConnection();
+  // The shape of most actions: the connection guard, one TKV operation, then
+  // its success line or the error print. True when the operation succeeded.
+  bool RunDeviceAction(const std::function<int(TKV&)>& operation, const QString& successLine);
 
   // --- engineering pages (FrmTestTKVU.cpp) ---
   QTabWidget* PageControl1;
@@ -149,10 +153,6 @@ class TFrmTestTKV : public QWidget,
   // --- parameter transfer, Common and Variants parameters pages
   // (pages/config/ParameterTransfer.cpp, CommonParamsPage.cpp, VariantsParamsPage.cpp) ---
   // The Management page's CONFIGURATION box, which drives every ParameterButton.
-  QGroupBox* grpConfiguration;
-  QPushButton* btnUpdateCfg;
-  QPushButton* btnRestoreCfg;
-  QPushButton* btnGetAll;
   void BuildConfigurationBox(QWidget* page);
   void btnGetAllClick(QObject* Sender);
   void btnUpdateCfgClick(QObject* Sender);

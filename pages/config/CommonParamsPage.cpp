@@ -14,6 +14,7 @@
 #include "FrmTestTKVU.h"
 #include "ParameterPageLayout.h"
 #include "ParameterTransfer.h"
+#include "TrackBar.h"
 
 namespace {
 constexpr int kFanSpeedSteps = 10;
@@ -100,17 +101,13 @@ void TFrmTestTKV::BuildCommonParamsPage(QWidget* page) {
   cbFan2 = Place<QCheckBox>(grpFanSpeed, "cbFan2", QRect(8, 40, 224, 18), "Automatic fan speed ch2");
   Place<QLabel>(grpFanSpeed, "", QRect(8, 60, 200, 17), "Manual fan speed");
   Place<QLabel>(grpFanSpeed, "", QRect(8, 80, 34, 17), "Ch#1");
-  tbFanSp1 = Place<QSlider>(grpFanSpeed, "tbFanSp1", QRect(44, 78, 150, 20));
+  tbFanSp1 = PlaceTrackBar(grpFanSpeed, "tbFanSp1", QRect(44, 78, 150, 20), kFanSpeedSteps);
   lbFanSp1 = Place<QLabel>(grpFanSpeed, "lbFanSp1", QRect(200, 80, 30, 17), "0");
   Place<QLabel>(grpFanSpeed, "", QRect(8, 100, 34, 17), "Ch#2");
-  tbFanSp2 = Place<QSlider>(grpFanSpeed, "tbFanSp2", QRect(44, 98, 150, 20));
+  tbFanSp2 = PlaceTrackBar(grpFanSpeed, "tbFanSp2", QRect(44, 98, 150, 20), kFanSpeedSteps);
   lbFanSp2 = Place<QLabel>(grpFanSpeed, "lbFanSp2", QRect(200, 100, 30, 17), "0");
-  for (QSlider* bar : {tbFanSp1, tbFanSp2}) {
-    bar->setOrientation(Qt::Horizontal);
-    bar->setRange(0, kFanSpeedSteps);
-    bar->setTickPosition(QSlider::TicksBelow);
+  for (QSlider* bar : {tbFanSp1, tbFanSp2})
     Wire(bar, &QSlider::valueChanged, &TFrmTestTKV::tbFanSp1Change);
-  }
 
   grpFlowLimits = Box(page, "grpFlowLimits", QRect(514, 132, 240, 122), " FLOWS ");
   Place<QLabel>(grpFlowLimits, "", QRect(86, 18, 44, 14), "min");

@@ -12,6 +12,7 @@
 #include <QTimer>
 
 #include "Tag.h"
+#include "TrackBar.h"
 
 #include "ConsoleMemo.h"
 #include "FrmTestTKVU.h"
@@ -77,18 +78,14 @@ void TFrmTestTKV::BuildManagementActions(QWidget* page) {
 
   grpFans = Place<QGroupBox>(page, "grpFans", QRect(404, 96, 188, 160));
   grpFans->setTitle(QStringLiteral(" TEST FANS "));
-  tbFan1 = Place<QSlider>(grpFans, "tbFan1", QRect(8, 22, 140, 24));
+  tbFan1 = PlaceTrackBar(grpFans, "tbFan1", QRect(8, 22, 140, 24), kFanTestSteps);
   lblTestFan1 = Place<QLabel>(grpFans, "lblTestFan1", QRect(154, 26, 26, 16), "0");
   btnTestFan1 = Place<QPushButton>(grpFans, "btnTestFan1", QRect(8, 48, 172, 25), "Test Fan #1");
-  tbFan2 = Place<QSlider>(grpFans, "tbFan2", QRect(8, 88, 140, 24));
+  tbFan2 = PlaceTrackBar(grpFans, "tbFan2", QRect(8, 88, 140, 24), kFanTestSteps);
   lblTestFan2 = Place<QLabel>(grpFans, "lblTestFan2", QRect(154, 92, 26, 16), "0");
   btnTestFan2 = Place<QPushButton>(grpFans, "btnTestFan2", QRect(8, 114, 172, 25), "Test Fan #2");
-  for (QSlider* bar : {tbFan1, tbFan2}) {
-    bar->setOrientation(Qt::Horizontal);
-    bar->setRange(0, kFanTestSteps);
-    bar->setTickPosition(QSlider::TicksBelow);
+  for (QSlider* bar : {tbFan1, tbFan2})
     Wire(bar, &QSlider::valueChanged, &TFrmTestTKV::tbFan1Change);
-  }
 
   grpButtonsActions = Place<QGroupBox>(page, "grpButtonsActions", QRect(316, 262, 276, 90));
   grpButtonsActions->setTitle(QStringLiteral(" BUTTONS ACTIONS "));

@@ -63,54 +63,35 @@ void TFrmTestTKV::Button24Click(QObject*) {
 }
 
 void TFrmTestTKV::Button6Click(QObject*) {
-  if (!RequireConnection()) return;
-  if (!Device->ClearOperatingHours()) {
-    ReportLastError();
-    return;
-  }
-  LogLine(QStringLiteral(">>Operating hours cleared"));
+  RunDeviceAction([](TKV& d) { return d.ClearOperatingHours(); },
+                  QStringLiteral(">>Operating hours cleared"));
 }
 
 void TFrmTestTKV::btnRestartNormClick(QObject*) {
-  if (!RequireConnection()) return;
-  if (!Device->RestartDevice(0)) {
-    ReportLastError();
-    return;
-  }
-  LogLine(QStringLiteral(">>Restart ASD: normal"));
+  RunDeviceAction([](TKV& d) { return d.RestartDevice(0); },
+                  QStringLiteral(">>Restart ASD: normal"));
 }
 
 void TFrmTestTKV::btnRestartMaintClick(QObject*) {
-  if (!RequireConnection()) return;
-  if (!Device->RestartDevice(1)) {
-    ReportLastError();
-    return;
-  }
-  LogLine(QStringLiteral(">>Restart ASD: maintenance"));
+  RunDeviceAction([](TKV& d) { return d.RestartDevice(1); },
+                  QStringLiteral(">>Restart ASD: maintenance"));
 }
 
 void TFrmTestTKV::btnAlarm1RelayClick(QObject* Sender) {
-  if (!RequireConnection()) return;
   auto* button = qobject_cast<QPushButton*>(Sender);
-  const bool off = button && button->text().endsWith(QLatin1Char('F'));
-  if (!Device->SetRelay(Tag(Sender), off ? 0 : 1)) {
-    ReportLastError();
-    return;
-  }
-  LogLine(QStringLiteral(">>Relay: ") + (off ? QStringLiteral("OFF") : QStringLiteral("ON")));
-  LastActionOk = 1;
+  const int state = button && button->text().endsWith(QLatin1Char('F')) ? 0 : 1;
+  const int relay = Tag(Sender);
+  if (RunDeviceAction([=](TKV& d) { return d.SetRelay(relay, state); },
+                      QStringLiteral(">>Relay: ") + (state ? QStringLiteral("ON") : QStringLiteral("OFF"))))
+    LastActionOk = 1;
 }
 
 void TFrmTestTKV::btnTestFan1Click(QObject* Sender) {
-  if (!RequireConnection()) return;
-  const bool second = Sender && Sender == btnTestFan2;
-  const QSlider* bar = second ? tbFan2 : tbFan1;
-  if (!Device->TestFan(second ? 1 : 0, bar->value())) {
-    ReportLastError();
-    return;
-  }
-  LogLine(QStringLiteral(">>Test Fan: ") + (second ? QStringLiteral("2") : QStringLiteral("1")));
-  LastActionOk = 1;
+  const int fan = Sender && Sender == btnTestFan2 ? 1 : 0;
+  const int speed = (fan ? tbFan2 : tbFan1)->value();
+  if (RunDeviceAction([=](TKV& d) { return d.TestFan(fan, speed); },
+                      QStringLiteral(">>Test Fan: %1").arg(fan + 1)))
+    LastActionOk = 1;
 }
 
 void TFrmTestTKV::tbFan1Change(QObject* Sender) {
@@ -119,23 +100,15 @@ void TFrmTestTKV::tbFan1Change(QObject* Sender) {
 }
 
 void TFrmTestTKV::btnTestCh1Click(QObject* Sender) {
-  if (!RequireConnection()) return;
   const int selector = ChannelSelector(Sender, btnTestCh1, btnTestCh2);
-  if (!Device->TestChannel(selector)) {
-    ReportLastError();
-    return;
-  }
-  LogLine(QStringLiteral(">>Test channel: ") + QLatin1String(ChannelText(selector)));
+  RunDeviceAction([=](TKV& d) { return d.TestChannel(selector); },
+                  QStringLiteral(">>Test channel: ") + QLatin1String(ChannelText(selector)));
 }
 
 void TFrmTestTKV::btnSndOff1Click(QObject* Sender) {
-  if (!RequireConnection()) return;
   const int selector = ChannelSelector(Sender, btnSndOff1, btnSndOff2);
-  if (!Device->SoundersOff(selector)) {
-    ReportLastError();
-    return;
-  }
-  LogLine(QStringLiteral(">>Sounder off: ") + QLatin1String(ChannelText(selector)));
+  RunDeviceAction([=](TKV& d) { return d.SoundersOff(selector); },
+                  QStringLiteral(">>Sounder off: ") + QLatin1String(ChannelText(selector)));
 }
 
 // The 1024 values as three-digit numbers, 24 to a line, in one console entry.

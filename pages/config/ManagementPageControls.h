@@ -25,6 +25,11 @@ struct ManagementPageControls {
   QPushButton* btnExportAllLogs;
   QPushButton* btnClearLog;
   QPushButton* btnShowLog;
+  // CONFIGURATION box (its handlers live with the parameter transfer)
+  QGroupBox* grpConfiguration;
+  QPushButton* btnUpdateCfg;
+  QPushButton* btnRestoreCfg;
+  QPushButton* btnGetAll;
   // RTC box
   QGroupBox* grpRtc;
   QLabel* lblSetTime;

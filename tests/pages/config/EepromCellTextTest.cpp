@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "../../window/QStringPrinter.h"
+#include "QStringPrinter.h"
 #include "EepromLayout.h"
 
 namespace {

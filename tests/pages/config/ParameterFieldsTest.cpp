@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Errors.h"
-#include "../../window/QStringPrinter.h"
+#include "QStringPrinter.h"
 
 using Values = std::vector<int32_t>;
 
