@@ -13,6 +13,7 @@
 #include <functional>
 #include <vector>
 
+#include "ConsoleMemo.h"
 #include "FrmTestTKVU.h"
 #include "SimulatedDetector.h"
 
@@ -47,6 +48,8 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   TFrmTestTKV form;
+  form.show();
+  form.ShowEngineeringPages(true);
   form.Edit1->setText(QStringLiteral("9"));
   form.Button1Click(form.Button1);
   if (!form.Device) return 1;
@@ -56,9 +59,17 @@ int main(int argc, char* argv[]) {
   const double rawMs = MedianMs([&] { form.Device->WriteEepromAreas(image.data(), 0, 0, 1); });
   std::printf("write and read back bytes 276..511 (TKV): %8.2f ms\n", rawMs);
 
-  const double getAllMs = MedianMs([&] { form.btnGetAllClick(form.btnGetAll); });
-  std::printf("get all parameters:                       %8.2f ms\n", getAllMs);
-  const double updateMs = MedianMs([&] { form.btnUpdateCfgClick(form.btnUpdateCfg); });
+  // Each button's console lines are shown before the clock stops.
+  const double getAllMs = MedianMs([&] {
+    form.btnGetAllClick(form.btnGetAll);
+    form.memLog->Flush();
+  });
+  std::printf("get all parameters:                       %8.2f ms  (%lld console lines)\n",
+              getAllMs, static_cast<long long>(form.memLog->Lines().size()));
+  const double updateMs = MedianMs([&] {
+    form.btnUpdateCfgClick(form.btnUpdateCfg);
+    form.memLog->Flush();
+  });
   std::printf("update configuration:                     %8.2f ms  (%.2f x the write)\n",
               updateMs, updateMs / rawMs);
 
