@@ -134,6 +134,10 @@ void TFrmTestTKV::BuildPages() {
   BuildEepromPage(PageControl1->widget(1));
   BuildCommonParamsPage(PageControl1->widget(2));
   BuildVariantsParamsPage(PageControl1->widget(3));
+  BuildAdmin1Page(PageControl1->widget(4));
+  BuildAdmin2Page(PageControl1->widget(5));
+  BuildFlowLogPage(PageControl1->widget(6));
+  BuildFlowGraphPage(PageControl1->widget(8));
 }
 
 void TFrmTestTKV::FormCreate() { PageControl1->setCurrentIndex(0); }

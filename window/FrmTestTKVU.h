@@ -3,9 +3,13 @@
 #include <functional>
 #include <memory>
 
+#include "Admin1PageControls.h"
+#include "Admin2PageControls.h"
 #include "CommonParamsPageControls.h"
 #include "Dialogs.h"
 #include "EepromPageControls.h"
+#include "FlowGraphPageControls.h"
+#include "FlowLogPageControls.h"
 #include "ManagementPageControls.h"
 #include "VariantsParamsPageControls.h"
 #include "Guard.h"
@@ -35,7 +39,11 @@ class TFrmTestTKV : public QWidget,
                     public ManagementPageControls,
                     public EepromPageControls,
                     public CommonParamsPageControls,
-                    public VariantsParamsPageControls {
+                    public VariantsParamsPageControls,
+                    public Admin1PageControls,
+                    public Admin2PageControls,
+                    public FlowLogPageControls,
+                    public FlowGraphPageControls {
   Q_OBJECT
  public:
   // Without dialogs the toolkit's own boxes are used.
@@ -213,6 +221,15 @@ class TFrmTestTKV : public QWidget,
   void btnallevClick(QObject* Sender);
   void btnDayNightClick(QObject* Sender);
 
+  // --- Admin #1 page (pages/admin/Admin1Page.cpp) ---
+
+  // --- Admin #2 page (pages/admin/Admin2Page.cpp) ---
+
+  // --- flow log capture, Admin #3 page, and the flow graph
+  // (pages/admin/FlowLogPage.cpp, FlowGraphPage.cpp) ---
+
+  // --- window commands: RESET DEVICE, set RAM (reports/WindowCommands.cpp) ---
+
   // --- SET TREND LOG (reports/TrendLog.cpp) ---
   // Without a sender (after Connect) it only shows byte 293 in edtTrendLog.
   void btnTrendLogClick(QObject* Sender);
@@ -250,6 +267,10 @@ class TFrmTestTKV : public QWidget,
   void BuildEepromPage(QWidget* page);
   void BuildCommonParamsPage(QWidget* page);
   void BuildVariantsParamsPage(QWidget* page);
+  void BuildAdmin1Page(QWidget* page);
+  void BuildAdmin2Page(QWidget* page);
+  void BuildFlowLogPage(QWidget* page);
+  void BuildFlowGraphPage(QWidget* page);
   void ShowConnectionState(bool connected);
 
   // Connects a control's or a timer's signal to a handler through the guard.

@@ -1,0 +1,3 @@
+#include "FrmTestTKVU.h"
+
+void TFrmTestTKV::BuildAdmin1Page(QWidget*) {}
