@@ -83,3 +83,15 @@ struct LogRecord {
 inline int32_t DecodeTemperature(uint8_t b) { return b == 0 ? kNotAvailable : b * 5 - 500; }
 inline int32_t DecodeSupply(uint8_t b) { return b == 0 ? kNotAvailable : b * 100 + 10000; }
 inline int32_t DecodeFlow(uint8_t b) { return b == 0 ? kNotAvailable : b; }
+
+// The air density test of one channel, held by TKV between the steps of a test.
+struct DensityTest {
+  int32_t SampleCount = 0;   // ring size, 30 once started; 0: never started
+  int32_t SampleIndex = 0;   // -30..-1 during warm-up, then the ring position 0..29
+  std::array<int32_t, 30> Samples{};
+  int32_t Average = 0;       // warm-up average
+  double FastAverage = 0.0;  // running average, weight 0.2
+  double SlowAverage = 0.0;  // running average, weight 0.01
+  int32_t DriftCount = 0;    // readings with a large fast-slow gap; -1 finished, -2 failed
+  int32_t Result = 0;        // the tick recorded as the settling point
+};

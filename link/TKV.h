@@ -83,6 +83,13 @@ class TKV {
   // Sends the low byte of each of the 12 parameters and 1024 data values.
   int ExtendedCommand(const int32_t* params, const int32_t* data, int32_t* answer);
 
+  // --- air density test ---
+  // channel 1 or 2; tick -1 starts a test, then the caller's tick count 1, 2, 3, ...
+  // Returns 0 error, 1 started or reading taken, 2 failed (unsteady), 3 not started
+  // (channel held back by the detector), 4 warm-up reading, 10 or more the settling tick.
+  int DensityTestStep(int channel, int tick);
+  const DensityTest& GetDensityTest() const { return Density; }
+
   // --- device state (30) ---
   int ReadState();
   int GetChannelEnabled(int ch);
@@ -274,4 +281,5 @@ class TKV {
 
   DeviceInfo Info;
   DeviceState State;
+  DensityTest Density;
 };

@@ -50,6 +50,18 @@ const char kUsage[] =
     "                          is corrupt, short, long or unreadable is refused at\n"
     "                          start (exit code 1) and left as it is\n"
     "\n"
+    "Inputs and outputs:\n"
+    "  --press NAME:AT[:FOR]   press NAME AT milliseconds after the start and release\n"
+    "                          it FOR milliseconds later (without FOR it stays\n"
+    "                          pressed); NAME is reset, test or disable (the front\n"
+    "                          buttons), input (the external input is shorted) or\n"
+    "                          cover (the cover switch is closed; without a press the\n"
+    "                          cover is open); repeatable, e.g. --press test:2000:1000\n"
+    "  --unsettled-density     the ultrasonic counts swing by 60 from one measurement\n"
+    "                          to the next, so an air density test fails\n"
+    "  --sounders-unloaded     both sounder lines lack their 47 kohm end-of-line load\n"
+    "                          (analogue channels 0 and 1 read an open line)\n"
+    "\n"
     "Faults (repeatable, applied in the order given):\n"
     "  --fault KIND[:COMMAND[:COUNT[:PARAM]]]\n"
     "      KIND     refuse       status 0 with the full answer length\n"
@@ -95,6 +107,11 @@ const std::map<std::string, FaultKind> kFaultNames = {
     {"store-different", FaultKind::StoreDifferent},
 };
 
+const std::map<std::string, Switch> kSwitchNames = {
+    {"reset", Switch::Reset}, {"test", Switch::Test},   {"disable", Switch::Disable},
+    {"input", Switch::ExternalInput}, {"cover", Switch::Cover},
+};
+
 const std::map<std::string, BackupArea> kBackupAreaNames = {
     {"lob", BackupArea::Loop},
     {"fct", BackupArea::Factory},
@@ -130,6 +147,15 @@ bool ParseFault(const std::string& text, Fault& fault, std::string& error) {
   return ok;
 }
 
+bool ParsePress(const std::string& text, ScheduledPress& press) {
+  std::vector<std::string> p = SplitColons(text);
+  auto name = p.empty() ? kSwitchNames.end() : kSwitchNames.find(p[0]);
+  if (name == kSwitchNames.end() || p.size() < 2 || p.size() > 3) return false;
+  press = ScheduledPress{name->second, 0, -1};
+  constexpr int kLongest = 24 * 3600 * 1000;
+  return ToInt(p[1], 0, kLongest, press.atMs) && (p.size() == 2 || ToInt(p[2], 0, kLongest, press.forMs));
+}
+
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error) {
   DetectorOptions& d = out.detector;
   const std::map<std::string, bool*> flags = {
@@ -140,6 +166,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
       {"--bad-loop-checksum", &d.badLoopChecksum},
       {"--bad-log-header-checksum", &d.badLogHeaderChecksum},
       {"--restart-to-maintenance", &d.restartToMaintenance},
+      {"--unsettled-density", &d.unsettledDensity},
+      {"--sounders-unloaded", &d.soundersUnloaded},
       {"--help", &out.help},
   };
   const std::map<std::string, std::function<bool(const std::string&)>> valued = {
@@ -181,6 +209,13 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
        [&](const std::string& v) {
          d.eepromFile = v;
          return !v.empty();
+       }},
+      {"--press",
+       [&](const std::string& v) {
+         ScheduledPress press{Switch::Test, 0, -1};
+         if (!ParsePress(v, press)) return false;
+         d.presses.push_back(press);
+         return true;
        }},
       {"--fault",
        [&](const std::string& v) {

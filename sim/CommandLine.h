@@ -22,6 +22,9 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
 // A fault written KIND[:COMMAND[:COUNT[:PARAM]]].
 bool ParseFault(const std::string& text, Fault& fault, std::string& error);
 
+// A press written NAME:AT[:FOR] (milliseconds; without FOR never released).
+bool ParsePress(const std::string& text, ScheduledPress& press);
+
 extern const char kUsage[];
 
 }  // namespace sim

@@ -11,6 +11,18 @@ enum class LogFill { Normal, Blank, Full };
 // The areas of the backup copy, numbered as command 28 restores them.
 enum class BackupArea { Loop = 1, Factory = 2, Config = 3, OnField = 4 };
 
+// What can be pressed on the detector: its three front buttons, the external
+// input (pressed: shorted) and the cover switch (pressed: cover closed).
+enum class Switch { Reset, Test, Disable, ExternalInput, Cover };
+
+// A press on a schedule, counted from the detector's start: pressed at atMs
+// and released forMs later; a negative forMs never releases it.
+struct ScheduledPress {
+  Switch what;
+  int atMs;
+  int forMs;
+};
+
 // How the detector comes out of the box: its kind and the troubles it starts with.
 struct DetectorOptions {
   Variant variant = Variant::StandAlone;
@@ -25,6 +37,10 @@ struct DetectorOptions {
   // Where the EEPROM is kept between runs; empty: nowhere. An existing file
   // replaces the EEPROM built from the options above.
   std::string eepromFile;
+  // Its inputs and outputs (Peripherals.h).
+  std::vector<ScheduledPress> presses;
+  bool unsettledDensity = false;  // ultrasonic counts too unsteady for an air density test
+  bool soundersUnloaded = false;  // both sounder lines without their end-of-line load
 };
 
 }  // namespace sim

@@ -28,7 +28,8 @@ DeviceModel::DeviceModel(const DetectorOptions& options)
       eeprom_(memory::kEepromSize, kErased),
       eepromRead_(!options.eepromNotRead),
       wrongConfiguration_(options.wrongConfiguration),
-      restartPending_(options.restartPending) {
+      restartPending_(options.restartPending),
+      peripherals_(options) {
   std::vector<uint8_t> image = BuildFactoryImage(variant_, channels_);
   std::copy(image.begin(), image.end(), eeprom_.begin());
   uint8_t* header = Header();

@@ -7,9 +7,13 @@
 
 #include "DetectorOptions.h"
 #include "DeviceClock.h"
+#include "FlowLogQueues.h"
+#include "FrontLeds.h"
 #include "LiveState.h"
 #include "LogHistory.h"
 #include "MemoryMap.h"
+#include "Peripherals.h"
+#include "Sensors.h"
 
 namespace sim {
 
@@ -92,6 +96,16 @@ class DeviceModel {
   // The 1024 values of extended command 1.
   std::array<uint8_t, kInfoSize>& info() { return info_; }
 
+  // The raw air-flow records that command 26 reads.
+  FlowLogQueues& flowLog() { return flowLog_; }
+
+  // The smoke sensors that command 25 polls and the front LEDs of command 12.
+  Sensors& sensors() { return sensors_; }
+  FrontLeds& leds() { return leds_; }
+
+  // Buttons, input, cover, analogue channels, ultrasonic timer, isolator, loop supply.
+  Peripherals& peripherals() { return peripherals_; }
+
  private:
   void PowerOn();
   uint8_t* Header() { return &eeprom_[memory::kLogHeaderAddress]; }
@@ -109,6 +123,10 @@ class DeviceModel {
   DeviceClock clock_;
   std::map<uint32_t, uint8_t> ram_;
   std::array<uint8_t, kInfoSize> info_{};
+  FlowLogQueues flowLog_{channels_};
+  Sensors sensors_{variant_, channels_};
+  FrontLeds leds_;
+  Peripherals peripherals_;
 };
 
 }  // namespace sim

@@ -33,6 +33,7 @@ void ResetDetector(LiveState& live, const std::vector<uint8_t>& image) {
 void SetFan(LiveState& live, const std::vector<uint8_t>& image, int ch, int setting) {
   ChannelState& c = live.channel[ch];
   if (!c.enabled) return;
+  c.fanDac = -1;  // a fan test takes the fan back from a DAC drive
   c.fanSpeed =
       setting == kNoFanTest ? image[static_cast<size_t>(454 + ch)] : static_cast<uint8_t>(setting);
   c.flow = FlowAtSpeed(image, ch, c.fanSpeed);

@@ -13,6 +13,7 @@ struct ChannelState {
   uint8_t fanSpeed = 0;
   uint8_t flowTemperature = 0;  // t * 5 - 500 tenths of a degree; 0: none
   uint8_t sensorOutput = 0;
+  int16_t fanDac = -1;  // drive set by command 8 (SetFanDac); -1: the fan runs at fanSpeed
 };
 
 // What the detector is doing right now, field by field.

@@ -121,6 +121,8 @@ void TFrmTestTKV::BuildFieldCommands() {
   edtRamValue = Place<QLineEdit>(this, "edtRamValue", QRect(8, 322, 60, 22));
   btnSetRam = Place<QPushButton>(this, "btnSetRam", QRect(72, 320, 70, 25), "set RAM");
   Wire(btnTrendLog, &QPushButton::clicked, &TFrmTestTKV::btnTrendLogClick);
+  Wire(btnres, &QPushButton::clicked, &TFrmTestTKV::btnresClick);
+  Wire(btnSetRam, &QPushButton::clicked, &TFrmTestTKV::btnSetRamClick);
 }
 
 void TFrmTestTKV::BuildPages() {

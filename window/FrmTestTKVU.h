@@ -222,13 +222,91 @@ class TFrmTestTKV : public QWidget,
   void btnDayNightClick(QObject* Sender);
 
   // --- Admin #1 page (pages/admin/Admin1Page.cpp) ---
+  // (pages/admin/Admin1Actions.cpp)
+  // The analogue read of the Admin pages and the end-of-line checks: channel
+  // 0..8 ("SOUNDER1", "SOUNDER2", "PCB_THERMISTOR", "FLOW1_TH", "FLOW2_TH",
+  // "FANBACK1", "FANBACK2", "POWER1", "POWER2"). Not ok when not connected
+  // (">>Not connected!" is printed) or when the read fails (nothing printed).
+  struct AdReading {
+    bool ok = false;
+    uint16_t value = 0;
+  };
+  AdReading ReadAdChannel(int channel);
+  void btnReadFansADClick(QObject* Sender);
+  void btnSetFansDACClick(QObject* Sender);  // and STOP FANS (btnStopFANS)
+  // READ ISOLATOR STATE sends 0; EXECUTE ISO COMMAND, and a call without a
+  // sender, send the number in edtSub127Cmd. Only the read sets LastActionOk.
+  void btnReadIsolatorClick(QObject* Sender);
+  void btnIsolatorCmdClick(QObject* Sender);
+  void btnSetSALoopClick(QObject* Sender);
+  void btnForceLogClick(QObject* Sender);  // Button41 inserts 2230 entries
+  void Button43Click(QObject* Sender);     // read RAM at edtReadRAM into edtRamValue
+  void Button44Click(QObject* Sender);     // read loop address
+  // (pages/admin/Admin1Monitors.cpp) Each box runs its timer exactly while
+  // ticked, at the interval the timer holds (50 ms unless a caller sets it).
+  void cboButtonsMonClick(QObject* Sender);
+  void cboReadInputClick(QObject* Sender);
+  void cboReadRemotesClick(QObject* Sender);
+  void cboReadSoundersClick(QObject* Sender);
+  void cboReadCoverClick(QObject* Sender);
+  void tmrButtonsTimer(QObject* Sender);
+  void tmrConfInputTimer(QObject* Sender);  // sets LastActionOk on a reading
+  void tmrRemotesTimer(QObject* Sender);
+  void tmrSoundersTimer(QObject* Sender);
+  void tmrCoverTimer(QObject* Sender);      // sets LastActionOk on a reading
+  // (pages/admin/Admin1Ultra.cpp)
+  void btnReadUltraClick(QObject* Sender);
+  void btnUltraClearClick(QObject* Sender);
+  void cbUltraContinueClick(QObject* Sender);
+  void tmrUltraTimer(QObject* Sender);
+  void btnClearMemoUltraClick(QObject* Sender);
+  void btnCopyMemoUltraClick(QObject* Sender);
+  void btnTestDensityClick(QObject* Sender);  // starts the test, or stops a running one
+  void tmrDensityTimer(QObject* Sender);
 
   // --- Admin #2 page (pages/admin/Admin2Page.cpp) ---
+  // (pages/admin/Admin2Sensors.cpp, Admin2Analogue.cpp, Admin2Leds.cpp)
+  // POLL and TEST of both sensors: the sender chooses sensor and mode; without
+  // one, POLL of sensor 1.
+  void btnPollSensor1Click(QObject* Sender);
+  void cboAutoPollClick(QObject* Sender);
+  void tmrAutoPollTimer(QObject* Sender);
+  void cboADClick(QObject* Sender);  // GO!: the analogue monitor of the rgAD channel
+  void tmrADTimer(QObject* Sender);
+  void btnClearADmemoClick(QObject* Sender);
+  // All G, All R, All Y by Tag; nothing is sent until UPDATE.
+  void btnAllGClick(QObject* Sender);
+  void btnClearSRLEDClick(QObject* Sender);
+  void cbLed3DblClick(QObject* Sender);  // any cbLed: toggles its style
+  void btnUpdateSRLEDClick(QObject* Sender);
+  void btnNormalSRLEDClick(QObject* Sender);
 
   // --- flow log capture, Admin #3 page, and the flow graph
-  // (pages/admin/FlowLogPage.cpp, FlowGraphPage.cpp) ---
+  // (pages/admin/FlowLogPage.cpp, FlowLogCapture.cpp, FlowGraphPage.cpp, FlowGraphPaint.cpp) ---
+  void btnClearFlowLogClick(QObject* Sender);  // CLEAR: lists and graph
+  void rgFlowLogClick(QObject* Sender);        // another graph channel clears as CLEAR
+  void Button27Click(QObject* Sender);         // SAVE FILES: channel1.txt, channel2.txt
+  // Starts the capture when cboFlowLog is ticked and stops it when not; the
+  // step counter starts again. Callers tick or untick the box and run this.
+  void cboFlowLogClick(QObject* Sender);
+  void tmrFlowLogTimer(QObject* Sender);
+  // Draws the graph into the paint box that asks, pb or pbFlow2.
+  void pbFlow2Paint(QObject* Sender);
+  // "Save graph as PNG..." of either paint box's menu: the graph as drawn.
+  void mnuSaveGraphClick(QObject* Sender);
+
+  // --- ABORT and the capture stop timer (pages/admin/CaptureStop.cpp) ---
+  // AbortRequested is the Tag of btnabort: 1 once ABORT is pressed.
+  void btnabortClick(QObject* Sender);
+  QTimer* tmr30;  // ends a capture at every tick until ABORT disables it
+  void tmr30Timer(QObject* Sender);
+  // Enables tmr30; a timer already running keeps its period.
+  void EnableCaptureStopTimer();
 
   // --- window commands: RESET DEVICE, set RAM (reports/WindowCommands.cpp) ---
+  void btnresClick(QObject* Sender);
+  // Writes edtRamValue at the RAM address typed in Admin #1's edtReadRAM.
+  void btnSetRamClick(QObject* Sender);
 
   // --- SET TREND LOG (reports/TrendLog.cpp) ---
   // Without a sender (after Connect) it only shows byte 293 in edtTrendLog.
@@ -271,6 +349,7 @@ class TFrmTestTKV : public QWidget,
   void BuildAdmin2Page(QWidget* page);
   void BuildFlowLogPage(QWidget* page);
   void BuildFlowGraphPage(QWidget* page);
+  void BuildCaptureStop();
   void ShowConnectionState(bool connected);
 
   // Connects a control's or a timer's signal to a handler through the guard.

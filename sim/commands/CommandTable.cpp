@@ -1,6 +1,7 @@
 #include <array>
 
 #include "LiveState.h"
+#include "Sensors.h"
 #include "commands/Command.h"
 #include "commands/Handlers.h"
 
@@ -17,10 +18,24 @@ std::array<CommandHandler, 256> BuildTable() {
   t[5] = {Fixed<0>, WriteMemoryValue};
   t[6] = {Fixed<0>, Greet};
   t[7] = {Fixed<0>, RefreshEeprom};
+  t[8] = {Fixed<0>, SetFanDac};
+  t[9] = {Fixed<2>, ReadAdc};
+  t[10] = {Fixed<2>, IsolatorCommand};
+  t[11] = {Fixed<2>, ReadUltra};
+  t[12] = {Fixed<0>, SetLeds};
+  t[14] = {Fixed<3>, ReadButtons};
+  t[15] = {Fixed<4>, ReadRemotes};
+  t[16] = {Fixed<1>, ReadInput};
+  t[17] = {Fixed<6>, ReadSounders};
+  t[18] = {Fixed<3>, ReadCover};
   t[19] = {Fixed<7>, ReadClock};
   t[20] = {Fixed<0>, SetClock};
+  t[21] = {Fixed<0>, ForceLogEvent};
   t[22] = {Fixed<0>, ClearLog};
   t[23] = {Fixed<0>, ClearOperatingHours};
+  t[24] = {Fixed<0>, SetStandAloneLoop};
+  t[25] = {Fixed<kSensorAnswerSize>, PollSensor};
+  t[26] = {Fixed<frame::kMaxData>, ReadFlowLog};
   t[27] = {Fixed<0>, TestFan};
   t[28] = {Fixed<0>, RestoreArea};
   t[29] = {Fixed<0>, RestartDevice};

@@ -35,6 +35,26 @@ bool DeviceAction(const Request& r, DeviceModel& m, uint8_t* answer);
 // Log (LogCommands.cpp)
 bool ClearLog(const Request& r, DeviceModel& m, uint8_t* answer);
 
+// Smoke sensors (SensorCommands.cpp) and front LEDs (LedCommands.cpp)
+bool PollSensor(const Request& r, DeviceModel& m, uint8_t* answer);
+bool SetLeds(const Request& r, DeviceModel& m, uint8_t* answer);
+
+// Flow-log queues (FlowLogCommand.cpp)
+bool ReadFlowLog(const Request& r, DeviceModel& m, uint8_t* answer);
+
+// Raw inputs (InputCommands.cpp) and outputs (OutputCommands.cpp)
+bool ReadAdc(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ReadUltra(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ReadButtons(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ReadRemotes(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ReadInput(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ReadSounders(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ReadCover(const Request& r, DeviceModel& m, uint8_t* answer);
+bool SetFanDac(const Request& r, DeviceModel& m, uint8_t* answer);
+bool IsolatorCommand(const Request& r, DeviceModel& m, uint8_t* answer);
+bool ForceLogEvent(const Request& r, DeviceModel& m, uint8_t* answer);
+bool SetStandAloneLoop(const Request& r, DeviceModel& m, uint8_t* answer);
+
 // Extended command and its sub-commands (ExtendedCommand.cpp)
 bool Extended(const Request& r, DeviceModel& m, uint8_t* answer);
 
