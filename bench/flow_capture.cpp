@@ -9,34 +9,17 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <functional>
 #include <vector>
 
 #include "ConsoleMemo.h"
 #include "FlowLogRecord.h"
 #include "FrmTestTKVU.h"
 #include "PaintBox.h"
-#include "SimulatedDetector.h"
+#include "BenchSupport.h"
 
 namespace {
 constexpr int kRuns = 200;
-
-double MedianMs(const std::function<void()>& work) {
-  std::vector<double> times;
-  for (int i = 0; i < kRuns; ++i) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    times.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  std::sort(times.begin(), times.end());
-  return times[times.size() / 2];
-}
 
 // Both paint boxes drawn as a repaint draws them, into images of their size.
 void PaintBoth(TFrmTestTKV& form) {
@@ -57,15 +40,8 @@ void FillGraph(FlowGraphBuffers& graph) {
 
 int main(int argc, char* argv[]) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  char dir[] = "/tmp/vorenxr-bench-XXXXXX";
-  if (!mkdtemp(dir)) return 1;
-  setenv("VORENXR_PORTS_DIR", dir, 1);
-  sim::SimulatedDetector detector;
-  std::string error;
-  if (!detector.Start(&error) || !detector.RegisterCom(9, &error)) {
-    std::fprintf(stderr, "simulated detector: %s\n", error.c_str());
-    return 1;
-  }
+  bench::SimulatedCom com(9);
+  if (!com.ok()) return 1;
 
   QApplication application(argc, argv);
   TFrmTestTKV form;
@@ -80,19 +56,19 @@ int main(int argc, char* argv[]) {
   frame::Params params{};
   params[0] = params[1] = 5;
   std::vector<uint8_t> answer(frame::kMaxAnswer);
-  const double bareMs = MedianMs([&] {
+  const double bareMs = bench::MedianMs(kRuns, [&] {
     form.Device->SendCommand(flowlog::kReadFlowLog, 0, flowlog::kAnswerSize, params, nullptr,
                              answer.data());
   });
   std::printf("command 26 alone (SendCommand):              %8.3f ms\n", bareMs);
 
   FillGraph(form.FlowGraph);
-  const double paintMs = MedianMs([&] { PaintBoth(form); });
+  const double paintMs = bench::MedianMs(kRuns, [&] { PaintBoth(form); });
   std::printf("paint of both graphs, 5 x 1000 samples:      %8.3f ms\n", paintMs);
-  const double screenMs = MedianMs([&] { form.pbFlow2->repaint(); });
+  const double screenMs = bench::MedianMs(kRuns, [&] { form.pbFlow2->repaint(); });
   std::printf("repaint of the Flow graph page's graph:      %8.3f ms\n", screenMs);
 
-  const double tickMs = MedianMs([&] {
+  const double tickMs = bench::MedianMs(kRuns, [&] {
     FillGraph(form.FlowGraph);
     form.tmrFlowLogTimer(nullptr);
     form.memFlowLog1->Flush();
@@ -102,7 +78,5 @@ int main(int argc, char* argv[]) {
   std::printf("capture tick with both paints:               %8.3f ms  (%.2f x the exchange)\n",
               tickMs, tickMs / bareMs);
 
-  detector.Stop();
-  std::filesystem::remove_all(dir);
   return 0;
 }
