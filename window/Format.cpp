@@ -52,3 +52,10 @@ QString FormatLogTableLine(const QString& number, const QString& date, const QSt
   for (size_t i = 0; i < texts.size(); ++i) fields << PadField(*texts[i], kLogColumnWidths[i]);
   return fields.join(QLatin1Char('|'));
 }
+
+QString ReportFileStamp(const QDateTime& time) {
+  QString stamp = time.toString(QStringLiteral("yyyy/MM/dd HH:mm:ss"));
+  for (const QChar gone : {QLatin1Char('/'), QLatin1Char('.'), QLatin1Char('$'), QLatin1Char(':')})
+    stamp.remove(gone);
+  return stamp.replace(QLatin1Char(' '), QLatin1Char('_'));
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <QDateTime>
 #include <QString>
 
 // Value formatting shared by the console and every report.
@@ -27,3 +28,7 @@ QString FormatLogTableLine(const QString& number, const QString& date, const QSt
                            const QString& temperature, const QString& supply1,
                            const QString& supply2, const QString& flow1, const QString& flow2,
                            const QString& sensor1, const QString& sensor2);
+
+// The time stamp of a report file name: the time as "yyyy/mm/dd hh:nn:ss"
+// with "/", ".", "$" and ":" deleted and blanks made "_", e.g. "20261210_143000".
+QString ReportFileStamp(const QDateTime& time = QDateTime::currentDateTime());

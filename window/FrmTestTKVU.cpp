@@ -17,6 +17,7 @@
 
 #include "ConsoleMemo.h"
 #include "Place.h"
+#include "RunProgress.h"
 
 namespace {
 constexpr QSize kClientSize(531, 315);
@@ -86,6 +87,7 @@ void TFrmTestTKV::BuildVisibleArea() {
   StatusBar1->setAutoFillBackground(true);
   statusText_ = new QLabel(StatusBar1);
   StatusBar1->addWidget(statusText_, 1);
+  Progress = new RunProgress(StatusBar1);
   ShowConnectionState(false);
 }
 

@@ -27,6 +27,7 @@ class QTabWidget;
 class QTimer;
 class ComPortsDialog;
 class ConsoleMemo;
+class RunProgress;
 
 // The program's one window. Handlers are named control + event and take the
 // control that triggered them, or nullptr when another handler runs them.
@@ -93,6 +94,7 @@ class TFrmTestTKV : public QWidget,
   // --- console and status (Console.cpp) ---
   ConsoleMemo* memLog;
   QStatusBar* StatusBar1;
+  RunProgress* Progress;  // shown in the status bar while a run or a retrieval goes on
   void LogLine(const QString& text);
   void StateLine(const QString& text);
   void StateFlagLine(const QString& text, int code);
@@ -307,6 +309,14 @@ class TFrmTestTKV : public QWidget,
   void btnresClick(QObject* Sender);
   // Writes edtRamValue at the RAM address typed in Admin #1's edtReadRAM.
   void btnSetRamClick(QObject* Sender);
+
+  // --- diagnostic run, EXECUTE DIAGNOSTIC (reports/DiagnosticRun.cpp) ---
+
+  // --- log retrieval, RETRIEVE LOG (reports/LogRetrieval.cpp) ---
+
+  // The report file the last diagnostic run or log retrieval saved; empty when
+  // it saved none (aborted, failed, or none has run yet).
+  QString SavedReportFile;
 
   // --- SET TREND LOG (reports/TrendLog.cpp) ---
   // Without a sender (after Connect) it only shows byte 293 in edtTrendLog.

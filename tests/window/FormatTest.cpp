@@ -30,6 +30,11 @@ TEST(FormatTenths, UsesTheLocaleDecimalSeparator) {
   QLocale::setDefault(previous);
 }
 
+TEST(ReportFileStamp, DateAndTimeWithoutSeparators) {
+  const QDateTime time(QDate(2026, 1, 9), QTime(7, 5, 3));
+  EXPECT_EQ(ReportFileStamp(time), QStringLiteral("20260109_070503"));
+}
+
 TEST(PadField, CutsOrFillsToTheWidth) {
   EXPECT_EQ(PadField("abcdef", 4), "abcd");
   EXPECT_EQ(PadField("abcd", 4), "abcd");
