@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTextCursor>
+#include <utility>
 
 #include "TextFile.h"
 
@@ -47,10 +48,11 @@ void ConsoleMemo::Flush() {
   if (!empty_) cursor.insertBlock();
   cursor.insertText(pending_.join(QLatin1Char('\n')));
   cursor.endEditBlock();
-  pending_.clear();
+  const QStringList added = std::exchange(pending_, {});
   empty_ = false;
   // Follow the newest line, as a console does.
   verticalScrollBar()->setValue(verticalScrollBar()->maximum());
+  emit LinesAdded(added);
 }
 
 QStringList ConsoleMemo::Lines() {

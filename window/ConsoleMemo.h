@@ -24,6 +24,11 @@ class ConsoleMemo : public QPlainTextEdit {
   // Puts the queued lines into the document now.
   void Flush();
 
+ signals:
+  // The lines that have just gone into the document, one burst at a time, in
+  // order; lines cleared before they got there are never announced.
+  void LinesAdded(const QStringList& lines);
+
  private:
 
   QStringList pending_;

@@ -5,7 +5,8 @@
 
 class QWidget;
 
-enum class MessageKind { Information, Warning, Error };
+// Plain: no icon, one OK button.
+enum class MessageKind { Information, Warning, Error, Plain };
 
 // What a file dialog shows: its title, a filter such as "TXT files (*.TXT)",
 // the extension added to a bare name, and the folder it opens in.

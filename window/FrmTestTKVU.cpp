@@ -122,7 +122,9 @@ void TFrmTestTKV::BuildFieldCommands() {
   // Just below the client area, like the engineering pages.
   edtRamValue = Place<QLineEdit>(this, "edtRamValue", QRect(8, 322, 60, 22));
   btnSetRam = Place<QPushButton>(this, "btnSetRam", QRect(72, 320, 70, 25), "set RAM");
+  Wire(btndiag, &QPushButton::clicked, &TFrmTestTKV::btndiagClick);
   Wire(btnTrendLog, &QPushButton::clicked, &TFrmTestTKV::btnTrendLogClick);
+  Wire(btnlog, &QPushButton::clicked, &TFrmTestTKV::btnlogClick);
   Wire(btnres, &QPushButton::clicked, &TFrmTestTKV::btnresClick);
   Wire(btnSetRam, &QPushButton::clicked, &TFrmTestTKV::btnSetRamClick);
 }
@@ -141,12 +143,14 @@ void TFrmTestTKV::BuildPages() {
   BuildAdmin1Page(PageControl1->widget(4));
   BuildAdmin2Page(PageControl1->widget(5));
   BuildFlowLogPage(PageControl1->widget(6));
+  BuildManualEolPage(PageControl1->widget(7));
   BuildFlowGraphPage(PageControl1->widget(8));
 }
 
 void TFrmTestTKV::FormCreate() { PageControl1->setCurrentIndex(0); }
 
 void TFrmTestTKV::FormKeyDown(QKeyEvent* Key) {
+  EolTakeKey(Key->key());
   if (Key->key() == Qt::Key_E && Key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier)) {
     ShowEngineeringPages(!engineeringShown_);
     Key->accept();

@@ -10,6 +10,7 @@
 #include "EepromPageControls.h"
 #include "FlowGraphPageControls.h"
 #include "FlowLogPageControls.h"
+#include "ManualEolPageControls.h"
 #include "ManagementPageControls.h"
 #include "VariantsParamsPageControls.h"
 #include "Guard.h"
@@ -44,7 +45,8 @@ class TFrmTestTKV : public QWidget,
                     public Admin1PageControls,
                     public Admin2PageControls,
                     public FlowLogPageControls,
-                    public FlowGraphPageControls {
+                    public FlowGraphPageControls,
+                    public ManualEolPageControls {
   Q_OBJECT
  public:
   // Without dialogs the toolkit's own boxes are used.
@@ -310,13 +312,49 @@ class TFrmTestTKV : public QWidget,
   // Writes edtRamValue at the RAM address typed in Admin #1's edtReadRAM.
   void btnSetRamClick(QObject* Sender);
 
+  // --- end-of-line test, Manual EOL page (eol/ManualEolPage.cpp) ---
+  // Controls in ManualEolPageControls.h. The whole test runs inside START's
+  // click (eol/EolProcedure*.cpp); its waits process window events, so keys,
+  // STOP EOL and the tmrDelay ticks get through.
+  void btnStartEOLClick(QObject* Sender);
+  // (eol/EolConsole.cpp) STOP EOL; the operator primitives the test is written in.
+  void Button37Click(QObject* Sender);
+  void tmrDelayTimer(QObject* Sender);
+  bool EolStopped = false;  // stopped, aborted or over: every operator wait ends
+  uint16_t EolKey = 0;      // the last key taken while the Manual EOL page is selected
+  int DelayTicks = 0;       // tmrDelay ticks since the fixed wait began
+  bool EolRunning = false;  // a test is inside START's click: START stays disabled
+  // FormKeyDown hands every key here; it is taken only while the Manual EOL
+  // page is selected, and goes on to the focused control in any case.
+  void EolTakeKey(int key);
+  void EolPrint(const QString& text);
+  void EolAskYesNo(const QString& prefix);
+  void EolWaitSpace(const QString& prompt);
+  void EolDelay(int ticks);
+  void EolAbort();
+  bool EolConnect();  // false: stopped while retrying, and already aborted
+  void EolCheckAd(const QString& label, int channel, int maximum, int minimum);
+  void EolCheckRelay(QPushButton* onButton, QPushButton* offButton, bool ask, const QString& text);
+  // (eol/EolLogFile.cpp) SAVE LOG: the log and the "Commenti:" block to a file.
+  void Button38Click(QObject* Sender);
+
   // --- diagnostic run, EXECUTE DIAGNOSTIC (reports/DiagnosticRun.cpp) ---
+  // The field diagnostic: every section on the console, saved as
+  // VOREN_XR_DIAG_<stamp>.LOG in the current folder. FULL DIAGNOSTIC and TEST
+  // ALARMS widen it; ABORT ends it without a report.
+  void btndiagClick(QObject* Sender);
 
   // --- log retrieval, RETRIEVE LOG (reports/LogRetrieval.cpp) ---
+  // Clock, identity, state and the whole event log on the console, saved as
+  // VOREN_XR_LOG_<stamp>.LOG in the current folder.
+  void btnlogClick(QObject* Sender);
 
   // The report file the last diagnostic run or log retrieval saved; empty when
   // it saved none (aborted, failed, or none has run yet).
   QString SavedReportFile;
+  // Saves the console as prefix + stamp + ".LOG" and says savedText and the
+  // name in a plain box, or shows the error box (reports/ReportFile.cpp).
+  bool SaveConsoleReport(const QString& prefix, const QString& savedText);
 
   // --- SET TREND LOG (reports/TrendLog.cpp) ---
   // Without a sender (after Connect) it only shows byte 293 in edtTrendLog.
@@ -359,6 +397,7 @@ class TFrmTestTKV : public QWidget,
   void BuildAdmin2Page(QWidget* page);
   void BuildFlowLogPage(QWidget* page);
   void BuildFlowGraphPage(QWidget* page);
+  void BuildManualEolPage(QWidget* page);
   void BuildCaptureStop();
   void ShowConnectionState(bool connected);
 

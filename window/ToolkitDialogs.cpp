@@ -16,6 +16,9 @@ class ToolkitDialogs : public Dialogs {
       case MessageKind::Information: QMessageBox::information(owner_, title, text); break;
       case MessageKind::Warning: QMessageBox::warning(owner_, title, text); break;
       case MessageKind::Error: QMessageBox::critical(owner_, title, text); break;
+      case MessageKind::Plain:
+        QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner_).exec();
+        break;
     }
   }
 

@@ -1,8 +1,6 @@
 // The STAND ALONE SENSORS TEST box: poll and test of each sensor, and the
 // automatic poll of both.
 #include <QCheckBox>
-#include <QDateTime>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <array>
@@ -11,17 +9,12 @@
 #include "FrmTestTKVU.h"
 #include "MonitorTimer.h"
 #include "SensorPollText.h"
+#include "TimeStamp.h"
 
 namespace {
 constexpr uint8_t kPollSensor = 25;
 constexpr int kPoll = 1, kTest = 2;
 
-// The PC's date and time as the system writes them: short date, a blank, the time.
-QString PcDateTimeText() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return QLocale().toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-         now.time().toString(QStringLiteral("hh:mm:ss"));
-}
 }  // namespace
 
 // The sender chooses the sensor (the buttons of sensor 2, else sensor 1) and
@@ -47,7 +40,7 @@ void TFrmTestTKV::btnPollSensor1Click(QObject* Sender) {
   LogLine(QStringLiteral("--- %1 --- %2 --- %3")
               .arg(mode == kPoll ? QStringLiteral("POLL") : QStringLiteral("TEST"))
               .arg(sensor)
-              .arg(PcDateTimeText()));
+              .arg(TimeStampText()));
   // One line at a time, so that an empty last line (an unknown status) is kept.
   for (const QString& line : memo->Lines()) LogLine(line);
 }

@@ -27,3 +27,5 @@ void RadioGroup::SetItemIndex(int index) {
   for (QAbstractButton* item : items_->buttons()) item->setChecked(items_->id(item) == index);
   items_->setExclusive(true);
 }
+
+QString RadioGroup::ItemText(int index) const { return items_->button(index)->text(); }

@@ -16,6 +16,8 @@ class RadioGroup : public QGroupBox {
   int ItemIndex() const;
   // An index outside the items chooses none.
   void SetItemIndex(int index);
+  // The caption of the item at index.
+  QString ItemText(int index) const;
 
  private:
   QButtonGroup* items_;

@@ -21,10 +21,15 @@ bool ClearOperatingHours(const Request&, DeviceModel& m, uint8_t*) {
   return true;
 }
 
-// P1, P2: the settings of fan 1 and fan 2.
+// P1, P2: the settings of fan 1 and fan 2. 11 leaves that fan as it is, so
+// the tool can test one fan and then the other with both running; 11 for both
+// ends every fan test.
 bool TestFan(const Request& r, DeviceModel& m, uint8_t*) {
-  if (!IsFanSetting(r.param(1)) || !IsFanSetting(r.param(2))) return false;
-  for (int ch = 0; ch < 2; ++ch) SetFan(m.live(), m.eeprom(), ch, r.param(1 + ch));
+  const int settings[2] = {r.param(1), r.param(2)};
+  if (!IsFanSetting(settings[0]) || !IsFanSetting(settings[1])) return false;
+  const bool endAll = settings[0] == kNoFanTest && settings[1] == kNoFanTest;
+  for (int ch = 0; ch < 2; ++ch)
+    if (endAll || settings[ch] != kNoFanTest) SetFan(m.live(), m.eeprom(), ch, settings[ch]);
   return true;
 }
 

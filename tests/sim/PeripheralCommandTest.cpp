@@ -93,8 +93,10 @@ TEST(Peripherals, FanFeedbackFollowsTheFanTestAndTheDac) {
   EXPECT_EQ(stopped[10], 0);
   EXPECT_EQ(Raw(d, 8, {1, 1, 2}, 0), Bytes{0});
 
-  ASSERT_TRUE(Ok(Raw(d, 27, {10, 11}, 0))) << "a fan test takes the fans back from the DAC";
+  ASSERT_TRUE(Ok(Raw(d, 27, {10, 11}, 0))) << "a fan test takes fan 1 back from the DAC";
   EXPECT_GE(Adc(d, 5), 790);
+  EXPECT_EQ(Adc(d, 6), 0) << "fan 2 left as it is";
+  ASSERT_TRUE(Ok(Raw(d, 27, {11, 11}, 0))) << "every fan test ends";
   EXPECT_GE(Adc(d, 6), 640) << "fan 2 back at its configured speed";
 }
 

@@ -28,6 +28,23 @@ class ConsoleTest : public QObject {
     QTRY_COMPARE(form.memLog->toPlainText(), QStringLiteral("a\nb\nc"));
   }
 
+  // Whoever follows the console hears every line that reaches it, in order,
+  // and none that was cleared before it got there.
+  void announcesTheLinesAsTheyGoIn() {
+    TFrmTestTKV form;
+    QStringList heard;
+    connect(form.memLog, &ConsoleMemo::LinesAdded, this,
+            [&](const QStringList& lines) { heard += lines; });
+    form.LogLine("dropped");
+    form.ClearConsole();
+    form.LogLine("a\r\nb");
+    form.LogLine("");
+    QTRY_COMPARE(heard, (QStringList{"a", "b", ""}));
+    form.LogLine("c");
+    QCOMPARE(form.memLog->Lines().size(), 4);
+    QCOMPARE(heard, (QStringList{"a", "b", "", "c"}));
+  }
+
   void noDeviceNoErrorLine() {
     TFrmTestTKV form;
     form.ReportLastError();
