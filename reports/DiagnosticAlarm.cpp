@@ -5,6 +5,7 @@
 
 #include "ConsoleMemo.h"
 #include "DiagnosticRun.h"
+#include "TimeStamp.h"
 #include "FrmTestTKVU.h"
 
 namespace diag {
@@ -75,7 +76,7 @@ void DiagnosticRun::TestAlarm() {
 void DiagnosticRun::FinalReset() {
   f_.btnresClick(nullptr);
   for (int i = 0; i < 2; ++i) Blank();
-  Line(QStringLiteral(" RESET EXECUTED ") + DateTimeText());
+  Line(QStringLiteral(" RESET EXECUTED ") + TimeStampText());
   for (int i = 0; i < 2; ++i) Blank();
 }
 

@@ -12,6 +12,7 @@
 #include "ConsoleMemo.h"
 #include "Convert.h"
 #include "DiagnosticRun.h"
+#include "TimeStamp.h"
 #include "FrmTestTKVU.h"
 
 namespace diag {
@@ -106,13 +107,13 @@ void DiagnosticRun::PulseVariation() {
       list->AddLines(QString());
     }
     f_.btnRefreshE2PClick(nullptr);
-    Line(QStringLiteral(" REFRESH RAM EXECUTED ") + DateTimeText());
+    Line(QStringLiteral(" REFRESH RAM EXECUTED ") + TimeStampText());
     setRam(kPulseAddress, QString::number(pulse));
     ramLine();
-    Line(QStringLiteral(" RAM READING/WRITING ") + DateTimeText());
+    Line(QStringLiteral(" RAM READING/WRITING ") + TimeStampText());
     for (int address : kDerivedAddresses) setRam(address, QString::number(DerivedFromPulse(pulse)));
     f_.btnresClick(nullptr);
-    Line(QStringLiteral(" RESET EXECUTED ") + DateTimeText());
+    Line(QStringLiteral(" RESET EXECUTED ") + TimeStampText());
     StartCapture(f_);
     f_.EnableCaptureStopTimer();  // its first tick ends this capture
     RunCapture();
@@ -137,7 +138,7 @@ void DiagnosticRun::ResetBetweenWaits() {
   PumpedWait(kResetSettleMs);
   f_.btnresClick(nullptr);
   Blank();
-  Line(QStringLiteral(" RESET EXECUTED ") + DateTimeText());
+  Line(QStringLiteral(" RESET EXECUTED ") + TimeStampText());
   Blank();
   PumpedWait(kResetSettleMs);
 }

@@ -8,9 +8,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 #include <array>
@@ -18,6 +16,7 @@
 #include "ConsoleMemo.h"
 #include "Format.h"
 #include "FrmTestTKVU.h"
+#include "TimeStamp.h"
 #include "RunProgress.h"
 #include "Tag.h"
 
@@ -61,12 +60,6 @@ class ProgressShown {
 };
 }  // namespace
 
-QString DateTimeText() {
-  const QDateTime now = QDateTime::currentDateTime();
-  return QLocale().toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
-         now.time().toString(QStringLiteral("hh:mm:ss"));
-}
-
 DiagnosticRun::DiagnosticRun(TFrmTestTKV& form, const RunOptions& options)
     : f_(form), options_(options) {}
 
@@ -101,7 +94,7 @@ void DiagnosticRun::Passes() {
 void DiagnosticRun::PassHeader(int pass) {
   if (pass == 0) {
     Separator();
-    Line(QStringLiteral("VOREN XR Diagnostic v1.3: ") + DateTimeText());
+    Line(QStringLiteral("VOREN XR Diagnostic v1.3: ") + TimeStampText());
     if (f_.chkfulldiag->isChecked()) Line(QStringLiteral("FULL diagnostic"));
     if (f_.chktestalarms->isChecked()) Line(QStringLiteral("TEST alarms"));
     Separator();
@@ -161,7 +154,7 @@ void DiagnosticRun::Stabilise() {
 void DiagnosticRun::Complete() {
   f_.Progress->Enter(QStringLiteral("END"), f_.Progress->maximum());
   for (int i = 0; i < 3; ++i) Separator();
-  Line(QStringLiteral("END VOREN XR Diagnostic: ") + DateTimeText());
+  Line(QStringLiteral("END VOREN XR Diagnostic: ") + TimeStampText());
   Separator();
   f_.SaveConsoleReport(QStringLiteral("VOREN_XR_DIAG_"), QStringLiteral("DIAGNOSTIC LOG SAVED!"));
 }
@@ -178,7 +171,7 @@ void DiagnosticRun::Banner(const char* head, int width) {
 
 void DiagnosticRun::Separator() { Line(QString(kBannerWidth, QLatin1Char('-'))); }
 
-void DiagnosticRun::TimestampLine() { Line(DateTimeText()); }
+void DiagnosticRun::TimestampLine() { Line(TimeStampText()); }
 
 void DiagnosticRun::CopyMemo(ConsoleMemo* memo) {
   const QStringList lines = memo->Lines();

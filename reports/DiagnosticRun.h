@@ -17,8 +17,6 @@ class TKV;
 
 namespace diag {
 
-// The date and time the run writes: the locale's short date, a blank and the time.
-QString DateTimeText();
 
 // The wait of the alarm test from the delays in the configuration the
 // connection holds: a delay that cannot be got counts as 0.
