@@ -15,6 +15,15 @@ constexpr int kParamCount = 12;
 
 using Params = std::array<uint8_t, kParamCount>;
 
+// N and M of one frame: 0..1024.
+inline bool DataLengthFits(int length) { return length >= 0 && length <= kMaxData; }
+
+// A whole request and a whole answer that the buffers of either side hold.
+inline bool FrameLengthsFit(int requestLength, int answerLength) {
+  return requestLength >= 1 && requestLength <= kMaxRequest && answerLength >= 1 &&
+         answerLength <= kMaxAnswer;
+}
+
 // Start with 8, add each byte, keep the low 8 bits.
 uint8_t Checksum(const uint8_t* bytes, size_t count);
 

@@ -56,6 +56,11 @@ int TKV::OpenAndGreet(unsigned port, int interByteMs, int totalMs, int attempts)
 }
 
 int TKV::Connect(unsigned port, int interByteMs, int totalMs, int attempts) {
+  // A connected object keeps its connection: no second greeting, no reopened port.
+  if (Connected) {
+    LastResult = 0;
+    return 0;
+  }
   // Any positive time-out is a valid choice; only negative ones are nonsense.
   if (interByteMs < 0 || totalMs < 0) {
     LastResult = ResultBadTimeouts;

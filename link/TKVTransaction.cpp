@@ -3,6 +3,9 @@
 
 int TKV::SendCommand(uint8_t code, int32_t dataLength, int32_t answerDataLength,
                      const frame::Params& params, const uint8_t* data, uint8_t* answer) {
+  // Refused before the request buffer is filled: a longer frame would overrun it.
+  if (!ArgumentOk(frame::DataLengthFits(dataLength) && frame::DataLengthFits(answerDataLength)))
+    return 0;
   int requestLength = frame::BuildRequest(code, dataLength, params, data, Request.data());
   int count = 0;
   return Transact(Request.data(), requestLength, frame::AnswerLength(answerDataLength), answer,
@@ -13,6 +16,7 @@ int TKV::Transact(const uint8_t* request, int requestLength, int expectedLength,
                   uint8_t* answer, int* countOut) {
   *countOut = 0;
   int count = 0;
+  // Exchange refuses lengths the buffers do not hold, so answer[expectedLength - 1] is in range.
   if (!Exchange(request, requestLength, answer, expectedLength, &count)) return 0;
   *countOut = count;
   if (count != expectedLength) {

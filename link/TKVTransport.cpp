@@ -80,6 +80,7 @@ int TKV::OpenPort(unsigned port, uint32_t baudRate, uint8_t byteSize, uint8_t pa
 int TKV::Exchange(const uint8_t* request, int requestLength, uint8_t* answer, int answerLength,
                   int* lastReadCount) {
   *lastReadCount = 0;
+  if (!ArgumentOk(frame::FrameLengthsFit(requestLength, answerLength))) return 0;
   if (!Handle || !Handle->IsOpen()) {
     FailWithPortError("Write error", EBADF);
     return 0;

@@ -18,16 +18,33 @@ std::string EnvOrEmpty(const char* name) {
   return v ? std::string(v) : std::string();
 }
 
-// "ttyUSB10" sorts after "ttyUSB9".
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The end of the digit run that starts at `from`.
+size_t DigitRunEnd(const std::string& s, size_t from) {
+  while (from < s.size() && IsDigit(s[from])) ++from;
+  return from;
+}
+
+// Compares two digit runs as numbers of any length, without converting them:
+// leading zeros skipped, then the shorter run is the smaller, then digit by digit.
+int CompareDigitRuns(const std::string& a, size_t i, size_t ie, const std::string& b, size_t j,
+                     size_t je) {
+  while (i < ie && a[i] == '0') ++i;
+  while (j < je && b[j] == '0') ++j;
+  if (ie - i != je - j) return ie - i < je - j ? -1 : 1;
+  int order = a.compare(i, ie - i, b, j, je - j);
+  return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
+
+}  // namespace
+
 bool NaturalLess(const std::string& a, const std::string& b) {
   size_t i = 0, j = 0;
   while (i < a.size() && j < b.size()) {
-    if (isdigit(static_cast<unsigned char>(a[i])) && isdigit(static_cast<unsigned char>(b[j]))) {
-      size_t ie = i, je = j;
-      while (ie < a.size() && isdigit(static_cast<unsigned char>(a[ie]))) ++ie;
-      while (je < b.size() && isdigit(static_cast<unsigned char>(b[je]))) ++je;
-      unsigned long na = std::stoul(a.substr(i, ie - i)), nb = std::stoul(b.substr(j, je - j));
-      if (na != nb) return na < nb;
+    if (IsDigit(a[i]) && IsDigit(b[j])) {
+      size_t ie = DigitRunEnd(a, i), je = DigitRunEnd(b, j);
+      if (int order = CompareDigitRuns(a, i, ie, b, j, je)) return order < 0;
       i = ie;
       j = je;
     } else {
@@ -38,6 +55,8 @@ bool NaturalLess(const std::string& a, const std::string& b) {
   }
   return a.size() - i < b.size() - j;
 }
+
+namespace {
 
 std::vector<std::string> DevicesWithPrefix(const std::string& prefix) {
   std::vector<std::string> names;

@@ -21,4 +21,8 @@ std::vector<ComPortEntry> ListComPorts();
 
 std::optional<std::string> ResolveComPort(unsigned number);
 
+// The order of the machine's serial devices: digit runs compare as numbers of any
+// length, so "ttyUSB2" comes before "ttyUSB10".
+bool NaturalLess(const std::string& a, const std::string& b);
+
 }  // namespace serial

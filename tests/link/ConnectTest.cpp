@@ -145,6 +145,19 @@ TEST(Connect, DisconnectReleasesThePort) {
   EXPECT_EQ(next.Connect(port.number(), 0, 0, 0), 1) << next.GetLastResult();
 }
 
+TEST(Connect, SecondConnectOnAConnectedObjectSendsNothing) {
+  testsupport::SimulatedPort port;
+  TKV tkv;
+  ASSERT_EQ(tkv.Connect(port.number(), 0, 0, 0), 1);
+  const uint64_t requestsBefore = port.detector().RequestCount();
+  EXPECT_EQ(tkv.Connect(port.number(), 0, 0, 0), 0);
+  EXPECT_EQ(tkv.GetLastResult(), 0);
+  EXPECT_EQ(port.detector().RequestCount(), requestsBefore);
+  EXPECT_EQ(tkv.IsConnected(), 1);
+  EXPECT_EQ(tkv.IsEepromRead(), 1);
+  EXPECT_EQ(tkv.GetRestartPending(), 0) << "the first connection still answers";
+}
+
 struct RestartCase {
   const char* name;
   int pending;

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "RunningDetector.h"
+#include "commands/Command.h"
 
 namespace simtest {
 namespace {
@@ -17,6 +18,15 @@ struct Example {
   Bytes request;
   Bytes answer;
 };
+
+// A header with a valid checksum that announces n data bytes, followed by none.
+Bytes HeaderAnnouncing(uint8_t code, int n) {
+  Bytes header = RequestFrame(code);
+  header[1] = static_cast<uint8_t>(n >> 8);
+  header[2] = static_cast<uint8_t>(n);
+  header[15] = frame::Checksum(header.data(), 15);
+  return header;
+}
 
 // Frames written out by hand, byte for byte, in the order they are sent.
 TEST(Protocol, AnswersHandWrittenFramesInOrder) {
@@ -86,6 +96,9 @@ TEST(Protocol, RefusesDamagedUnknownAndImpossibleRequests) {
   shortWrite[5] = 4;
   shortWrite[15] = static_cast<uint8_t>(shortWrite[15] + 1);
   const Example refused[] = {
+      // More than 1024 data bytes cannot be: the header alone is refused.
+      {"write, header announces 1025 bytes", HeaderAnnouncing(4, 1025), {0}},
+      {"state, header announces 65535 bytes", HeaderAnnouncing(30, 65535), Bytes(76, 0)},
       {"greet, bad header checksum", badHeader, {0}},
       {"state, bad header checksum", badStateHeader, Bytes(76, 0)},
       {"unknown code", RequestFrame(99), {0}},
@@ -103,6 +116,18 @@ TEST(Protocol, RefusesDamagedUnknownAndImpossibleRequests) {
   }
   Bytes memory = AnswerData(d.line->Exchange(ReadMemoryRequest(700, 3), 5));
   EXPECT_NE(memory, Bytes({1, 2, 3})) << "a refused write stores nothing";
+}
+
+// Whatever lies behind a header in memory is not part of the request, even when it
+// would complete a valid frame of 1025 data bytes.
+TEST(Protocol, NeverSumsDataBeyondTheRequest) {
+  Bytes bytes = HeaderAnnouncing(4, 1025);
+  Bytes data(1025, 0x11);
+  bytes.insert(bytes.end(), data.begin(), data.end());
+  bytes.push_back(frame::Checksum(data.data(), data.size()));
+  sim::Request alone{bytes.data(), frame::kHeaderSize};
+  EXPECT_TRUE(alone.headerOk());
+  EXPECT_FALSE(alone.dataOk());
 }
 
 TEST(Protocol, AssemblesRequestsArrivingInPieces) {
