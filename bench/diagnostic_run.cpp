@@ -14,6 +14,7 @@
 #include <cstdlib>
 
 #include "BenchSupport.h"
+#include "BenchWindow.h"
 #include "ConsoleMemo.h"
 #include "Dialogs.h"
 #include "FrmTestTKVU.h"
@@ -39,10 +40,7 @@ int main(int argc, char* argv[]) {
   QTemporaryDir folder;
   QDir::setCurrent(folder.path());
   TFrmTestTKV form(std::make_unique<QuietDialogs>());
-  form.show();
-  form.Edit1->setText(QStringLiteral("9"));
-  form.Button1Click(form.Button1);
-  if (!form.Device) return 1;
+  if (!bench::ShowAndConnect(form, 9)) return 1;
 
   long long waitedMs = 0;
   form.pacing().SetWaitObserver([&](Pacing::Wait, int ms) { waitedMs += ms; });

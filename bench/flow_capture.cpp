@@ -17,6 +17,7 @@
 #include "FrmTestTKVU.h"
 #include "PaintBox.h"
 #include "BenchSupport.h"
+#include "BenchWindow.h"
 
 namespace {
 constexpr int kRuns = 200;
@@ -45,12 +46,9 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   TFrmTestTKV form;
-  form.show();
+  if (!bench::ShowAndConnect(form, 9)) return 1;
   form.ShowEngineeringPages(true);
   form.PageControl1->setCurrentIndex(8);  // the Flow graph page: its graph is on screen
-  form.Edit1->setText(QStringLiteral("9"));
-  form.Button1Click(form.Button1);
-  if (!form.Device) return 1;
   QCoreApplication::processEvents();
 
   frame::Params params{};

@@ -11,6 +11,7 @@
 #include "ConsoleMemo.h"
 #include "FrmTestTKVU.h"
 #include "BenchSupport.h"
+#include "BenchWindow.h"
 
 namespace {
 constexpr int kRuns = 15;
@@ -23,11 +24,8 @@ int main(int argc, char* argv[]) {
 
   QApplication application(argc, argv);
   TFrmTestTKV form;
-  form.show();
+  if (!bench::ShowAndConnect(form, 9)) return 1;
   form.ShowEngineeringPages(true);
-  form.Edit1->setText(QStringLiteral("9"));
-  form.Button1Click(form.Button1);
-  if (!form.Device) return 1;
 
   // The bytes "update configuration" writes, once out and once back, without the window.
   std::vector<uint8_t> image(form.Device->HeldImage(), form.Device->HeldImage() + 512);
