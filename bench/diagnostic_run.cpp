@@ -24,7 +24,7 @@ namespace {
 class QuietDialogs : public Dialogs {
  public:
   void Message(MessageKind, const QString&) override {}
-  bool AskYesNo(const QString&) override { return false; }
+  bool AskYesNo(const QString&, DefaultAnswer) override { return false; }
   std::optional<QString> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<QString> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
 };

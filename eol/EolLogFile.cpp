@@ -2,7 +2,6 @@
 // comments block is added to the log itself, so each save adds one more.
 #include "EolLogFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,6 +11,7 @@
 #include "Convert.h"
 #include "Format.h"
 #include "FrmTestTKVU.h"
+#include "ProgramFolder.h"
 
 QString EolLogFileName(const QString (&serialBoxes)[4], const QDateTime& time) {
   QStringList serial;
@@ -25,7 +25,7 @@ QString EolLogFileName(const QString (&serialBoxes)[4], const QDateTime& time) {
 void TFrmTestTKV::Button38Click(QObject*) {
   const QString serial[4] = {edtSer1->text(), edtSer2->text(), edtSer3->text(), edtSer4->text()};
   // The proposed name rides on the folder: the dialog opens there with it selected.
-  const QString proposed = QDir(QCoreApplication::applicationDirPath()).filePath(EolLogFileName(serial));
+  const QString proposed = QDir(DialogStartFolder()).filePath(EolLogFileName(serial));
   const std::optional<QString> file = dialogs().SaveFileName(
       {QStringLiteral("Save EOL LOG file"), QStringLiteral("EOL LOG files (*.txt)"),
        QStringLiteral("txt"), proposed});

@@ -84,6 +84,11 @@ inline int32_t DecodeTemperature(uint8_t b) { return b == 0 ? kNotAvailable : b 
 inline int32_t DecodeSupply(uint8_t b) { return b == 0 ? kNotAvailable : b * 100 + 10000; }
 inline int32_t DecodeFlow(uint8_t b) { return b == 0 ? kNotAvailable : b; }
 
+// The records as the detector's bytes give them.
+DeviceState DecodeState(const uint8_t* bytes);            // the 74 answer data bytes of command 30
+DeviceInfo DecodeDeviceInfo(const uint8_t* factoryArea);  // image bytes 256..274
+LogRecord DecodeLogEntry(const uint8_t* entry);           // one 14-byte entry of the log area
+
 // The air density test of one channel, held by TKV between the steps of a test.
 struct DensityTest {
   int32_t SampleCount = 0;   // ring size, 30 once started; 0: never started

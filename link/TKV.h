@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "Frame.h"
 #include "MemoryMap.h"
@@ -37,12 +38,25 @@ class TKV {
                   const frame::Params& params, const uint8_t* data, uint8_t* answer);
   int Transact(const uint8_t* request, int requestLength, int expectedLength, uint8_t* answer,
                int* countOut);
+  // The verdict on an answer of count bytes where expectedLength (1 or more) were due, in
+  // this order: length (6), status (8), checksum (7); 1 when it is sound. answer holds
+  // expectedLength bytes whenever count equals it.
+  static int32_t CheckAnswer(const uint8_t* answer, int count, int expectedLength);
 
   // --- result codes ---
   int32_t GetLastResult() const { return LastResult; }
   uint32_t GetWindowsError() const { return WindowsError; }
   // Copies the 128 characters of ErrorText when LastResult is 2.
   bool GetErrorText(char* buffer) const;
+
+  // --- the line in use (TKVLineState.cpp) ---
+  // 1 when the last failed exchange found the device gone (hang-up, unplugged
+  // adapter, the detector's side of the line closed) and none has been answered
+  // since; the result codes stay as they are.
+  int IsLinkLost() const { return LinkLost; }
+  // The COM number of the last open and the device it led to, empty when none.
+  unsigned GetPortNumber() const { return PortNumber; }
+  const std::string& GetPortDevice() const { return PortDevice; }
 
   // --- connection and identity ---
   int Connect(unsigned port, int interByteMs, int totalMs, int attempts);
@@ -217,9 +231,17 @@ class TKV {
   int OpenAndGreet(unsigned port, int interByteMs, int totalMs, int attempts);
   int LoadImageAndLogHeader();
   int ReadMemoryInto(int address, int count, uint8_t* out);
-  void DecodeDeviceInfo();
-  void DecodeState(const uint8_t* bytes);
   void FailWithPortError(const char* text, int error);
+  // A failed open: the step's text (nullptr for the open itself, "Invalid Handle (-1)"),
+  // then why in words and the port, as ErrorText. Returns 0.
+  int FailToOpen(const char* stepText, int error);
+  // After every exchange: a vanished device marks the link lost, an answer clears it.
+  void NoteLinkState(int exchanged);
+  // A read failure; it leaves the line suspect unless the device went away.
+  void FailRead(int error);
+  // Before a request on a suspect line: 1 once the line has been quiet for the inter-byte
+  // time, else 0 with LastResult set (4 when it did not go quiet within the total time-out).
+  int SettleLine();
   // Getter guards: set LastResult and return false when the value may not be given out.
   bool ConnectedOr10();
   bool DeviceInfoAvailable();
@@ -256,7 +278,15 @@ class TKV {
   int32_t ReadAttempts = 8;
   int InterByteMs = 50;
   int TotalMs = 1000;
+  // After a time-out, surplus bytes or a read error, until an exchange goes cleanly: a late
+  // answer may still be on its way. Kept for PortDevice when the port closes (SuspectLines.h).
+  bool LineSuspect = false;
   int32_t PortOpen = 0;
+
+  // the line in use
+  int32_t LinkLost = 0;
+  unsigned PortNumber = 0;
+  std::string PortDevice;
 
   // buffers
   std::array<uint8_t, frame::kMaxAnswer> Answer{};

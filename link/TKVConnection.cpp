@@ -46,7 +46,13 @@ int TKV::OpenAndGreet(unsigned port, int interByteMs, int totalMs, int attempts)
   if (totalMs == 0) totalMs = kDefaultTotalMs;
   ReadAttempts = attempts < 1 ? kDefaultAttempts : attempts;
   if (!OpenPort(port, 38400, 8, 0, 0, interByteMs, totalMs)) return 0;
-  if (!SendCommand(kGreet, 0, 0, {}, nullptr, Answer.data())) {
+  const bool suspect = LineSuspect;
+  int greeted = SendCommand(kGreet, 0, 0, {}, nullptr, Answer.data());
+  // On a line left suspect the late answer may run into the greeting as surplus bytes. The
+  // greeting changes nothing on the detector, so it goes once more on the settled line.
+  if (!greeted && suspect && LastResult == ResultBadAnswer)
+    greeted = SendCommand(kGreet, 0, 0, {}, nullptr, Answer.data());
+  if (!greeted) {
     ClosePort();
     MapRefusal(ResultGreetRefused);
     return 0;
@@ -94,7 +100,7 @@ int TKV::Connect(unsigned port, int interByteMs, int totalMs, int attempts) {
   if (!LoadImageAndLogHeader()) return 0;
 
   if (AreaValid(EepromImage.data(), memory::kFactoryArea))
-    DecodeDeviceInfo();
+    Info = DecodeDeviceInfo(EepromImage.data() + memory::kFactoryArea.start);
   else
     Status.FactoryAreaOk = 0;
   if (Status.ConfigAreaOk == 1 && !AreaValid(EepromImage.data(), memory::kConfigArea))

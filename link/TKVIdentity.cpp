@@ -23,27 +23,6 @@ bool TKV::DeviceInfoAvailable() {
 
 int TKV::InfoValue(int32_t value) { return DeviceInfoAvailable() ? value : -1; }
 
-void TKV::DecodeDeviceInfo() {
-  const uint8_t* f = EepromImage.data() + memory::kFactoryArea.start;
-  Info.SensorCount = f[0];
-  Info.ChannelCount = f[1];
-  Info.DeviceId = f[2];
-  Info.Variant = f[3];
-  for (int i = 0; i < 4; ++i) Info.SerialNumber[i] = f[4 + i];
-  Info.ParamsSchemaId = f[8];
-  Info.FwMajor = f[9];
-  Info.HwVersion = f[10];
-  Info.McVersion = f[11];
-  Info.ManufDay = f[12];
-  Info.ManufMonth = f[13];
-  // Two-digit year; a stored 100 or more is the detector's way of saying 2011.
-  Info.ManufYear = f[14] >= 100 ? 11 : f[14];
-  Info.ManufHour = f[15];
-  Info.ManufMinute = f[16];
-  Info.FwMinor = f[17];
-  Info.FwBuild = f[18];
-}
-
 int TKV::GetVariant() { return InfoValue(Info.Variant); }
 int TKV::GetChannelCount() { return InfoValue(Info.ChannelCount); }
 int TKV::GetSensorCount() { return InfoValue(Info.SensorCount); }

@@ -80,21 +80,20 @@ int TKV::GetLogRecord(int index, int32_t* eventCode, int32_t* day, int32_t* mont
     LastResult = ResultWrongLogIndex;
     return 0;
   }
-  const uint8_t* e = LogBuffer.data() + memory::kLogEntrySize * entry;
-  *eventCode = e[0];
-  *day = e[1];
-  *month = e[2];
-  *year = e[3];
-  *hour = e[4];
-  *minute = e[5];
-  *second = e[6];
-  *temperature = DecodeTemperature(e[7]);
-  supply[0] = DecodeSupply(e[8]);
-  supply[1] = DecodeSupply(e[9]);
-  flow[0] = DecodeFlow(e[10]);
-  flow[1] = DecodeFlow(e[11]);
-  sensor[0] = e[12];
-  sensor[1] = e[13];
+  const LogRecord r = DecodeLogEntry(LogBuffer.data() + memory::kLogEntrySize * entry);
+  *eventCode = r.EventCode;
+  *day = r.Day;
+  *month = r.Month;
+  *year = r.Year;
+  *hour = r.Hour;
+  *minute = r.Minute;
+  *second = r.Second;
+  *temperature = r.Temperature;
+  for (size_t i = 0; i < 2; ++i) {
+    supply[i] = r.Supply[i];
+    flow[i] = r.Flow[i];
+    sensor[i] = r.Sensor[i];
+  }
   return 1;
 }
 

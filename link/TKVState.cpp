@@ -18,35 +18,9 @@ int TKV::ReadState() {
     MapRefusal(ResultStateRefused);
     return 0;
   }
-  DecodeState(Answer.data() + 1);
+  State = DecodeState(Answer.data() + 1);
   StateValid = 1;
   return 1;
-}
-
-// bytes[0] is answer byte 1.
-void TKV::DecodeState(const uint8_t* bytes) {
-  for (int ch = 0; ch < 2; ++ch) {
-    const uint8_t* c = bytes + 6 * ch;
-    ChannelState& s = State.Channel[static_cast<size_t>(ch)];
-    s.Enabled = c[0];
-    s.SensorEnabled = c[1];
-    s.Alarm = c[2];
-    s.Prealarm = c[3];
-    s.Flow = DecodeFlow(c[4]);
-    s.FanSpeed = c[5];
-    s.FlowTemperature = DecodeTemperature(bytes[69 + ch]);
-    s.SensorOutput = bytes[72 + ch];
-  }
-  State.Supply[0] = DecodeSupply(bytes[12]);
-  State.Supply[1] = DecodeSupply(bytes[13]);
-  for (int k = 0; k < kStateFlagCount; ++k) State.Flag[static_cast<size_t>(k)] = bytes[14 + k];
-  State.AsdFault = bytes[52];
-  State.AsdAuxFault = bytes[53];
-  for (int i = 0; i < 4; ++i) State.OperatingHours[static_cast<size_t>(i)] = bytes[54 + i];
-  State.ExternalInput = bytes[58];
-  for (int i = 0; i < kRelayCount; ++i) State.Relay[static_cast<size_t>(i)] = bytes[59 + i];
-  State.InternalTemperature = DecodeTemperature(bytes[68]);
-  State.LoopAddress = bytes[71];
 }
 
 bool TKV::StateAvailable() {

@@ -17,24 +17,25 @@ int TKV::Transact(const uint8_t* request, int requestLength, int expectedLength,
   *countOut = 0;
   int count = 0;
   // Exchange refuses lengths the buffers do not hold, so answer[expectedLength - 1] is in range.
-  if (!Exchange(request, requestLength, answer, expectedLength, &count)) return 0;
+  const int exchanged = Exchange(request, requestLength, answer, expectedLength, &count);
+  NoteLinkState(exchanged);
+  if (!exchanged) return 0;
   *countOut = count;
-  if (count != expectedLength) {
-    LastResult = ResultBadAnswer;
-    return 0;
-  }
+  const int32_t verdict = CheckAnswer(answer, count, expectedLength);
+  if (verdict == ResultSuccess) return 1;
+  LastResult = verdict;
+  return 0;
+}
+
+int32_t TKV::CheckAnswer(const uint8_t* answer, int count, int expectedLength) {
+  if (count != expectedLength) return ResultBadAnswer;
   // A refusal is not checksum-tested.
-  if (answer[0] != 1) {
-    LastResult = ResultRefused;
-    return 0;
-  }
-  if (expectedLength == 1) return 1;
+  if (answer[0] != 1) return ResultRefused;
+  if (expectedLength == 1) return ResultSuccess;
   if (frame::Checksum(answer + 1, static_cast<size_t>(expectedLength - 2)) !=
-      answer[expectedLength - 1]) {
-    LastResult = ResultBadChecksum;
-    return 0;
-  }
-  return 1;
+      answer[expectedLength - 1])
+    return ResultBadChecksum;
+  return ResultSuccess;
 }
 
 void TKV::MapRefusal(int32_t ownCode) {

@@ -1,13 +1,12 @@
 // The lowest layer of TKV: open the port by COM number, one request out, one
 // answer of known length back, close.
-#include <grp.h>
-#include <sys/stat.h>
-
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "SuspectLines.h"
 #include "TKV.h"
 #include "serial/PortDirectory.h"
 #include "serial/SerialPort.h"
@@ -20,17 +19,8 @@ const char* StepText(serial::OpenStep step) {
     case serial::OpenStep::SetSettings: return "Error trying to set control setting information";
     case serial::OpenStep::GetTimeouts: return "Error trying to get time-out information";
     case serial::OpenStep::SetTimeouts: return "Error trying to set time-out information";
-    default: return nullptr;
+    default: return nullptr;  // the open itself
   }
-}
-
-// A user who may not open the device learns which group grants it.
-std::string PermissionHint(const std::string& path) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0) return ": permission denied";
-  const group* g = getgrgid(st.st_gid);
-  std::string name = g ? g->gr_name : std::to_string(st.st_gid);
-  return ": permission denied, the user must be in group '" + name + "' (" + path + ")";
 }
 
 }  // namespace
@@ -57,24 +47,17 @@ int TKV::OpenPort(unsigned port, uint32_t baudRate, uint8_t byteSize, uint8_t pa
   InterByteMs = interByteMs;
   TotalMs = totalMs;
 
-  char invalidHandle[32];
-  std::snprintf(invalidHandle, sizeof invalidHandle, "Invalid Handle (%d)", -1);
+  PortNumber = port;
   std::optional<std::string> path = serial::ResolveComPort(port);
-  if (!path) {
-    FailWithPortError(invalidHandle, ENOENT);
-    return 0;
-  }
+  PortDevice = path ? serial::DeviceBehind(*path) : std::string();
+  if (!path) return FailToOpen(nullptr, ENOENT);
   Handle = serial::CreateSerialPort();
   serial::OpenResult opened = Handle->Open(*path, {baudRate, byteSize, parity, stopBits});
-  if (opened.ok()) return 1;
-  if (const char* stepText = StepText(opened.failedStep)) {
-    FailWithPortError(stepText, opened.error);
-    return 0;
+  if (opened.ok()) {
+    LineSuspect = suspectlines::IsSuspect(PortDevice);
+    return 1;
   }
-  std::string text = invalidHandle;
-  if (opened.error == EACCES || opened.error == EPERM) text += PermissionHint(*path);
-  FailWithPortError(text.c_str(), opened.error);
-  return 0;
+  return FailToOpen(StepText(opened.failedStep), opened.error);
 }
 
 int TKV::Exchange(const uint8_t* request, int requestLength, uint8_t* answer, int answerLength,
@@ -87,6 +70,7 @@ int TKV::Exchange(const uint8_t* request, int requestLength, uint8_t* answer, in
   }
   // A late answer of a transaction that gave up must never pass for this one's.
   Handle->DiscardInput();
+  if (LineSuspect && !SettleLine()) return 0;
   serial::IoResult written =
       Handle->Write(request, static_cast<size_t>(requestLength), TotalMs);
   if (written.failed || written.count < static_cast<size_t>(requestLength)) {
@@ -99,24 +83,59 @@ int TKV::Exchange(const uint8_t* request, int requestLength, uint8_t* answer, in
                                         static_cast<size_t>(answerLength - received),
                                         InterByteMs, TotalMs);
     if (got.failed) {
-      FailWithPortError("Read error", got.error);
+      FailRead(got.error);
       return 0;
     }
     received += static_cast<int>(got.count);
   }
   if (received < answerLength) {
+    LineSuspect = true;
     LastResult = ResultTimeout;
     return 0;
   }
-  // Bytes already waiting beyond the expected length make the answer too long.
+  // Bytes beyond the expected length make the answer too long. On a healthy line only those
+  // already waiting count; on a suspect line what came may be a late answer with the real one
+  // right behind it, so the real one gets the inter-byte time to show.
+  const int surplusWaitMs = LineSuspect ? InterByteMs : 0;
   uint8_t surplus[64];
-  serial::IoResult extra = Handle->Read(surplus, sizeof surplus, 0, 0);
+  serial::IoResult extra = Handle->Read(surplus, sizeof surplus, surplusWaitMs, surplusWaitMs);
+  LineSuspect = extra.count > 0;
   *lastReadCount = received + static_cast<int>(extra.count);
   return 1;
 }
 
+void TKV::FailRead(int error) {
+  // A device that went away leaves no line to settle; any other failure may leave bytes behind.
+  if (!serial::IsDeviceGone(error)) LineSuspect = true;
+  FailWithPortError("Read error", error);
+}
+
+int TKV::SettleLine() {
+  // Bounded by the total time-out, so a line that never stops talking cannot hold us. Each
+  // read lasts at most the inter-byte time: bytes that one returns past the total time-out
+  // plus that time came after the total time-out.
+  const auto deadline = std::chrono::steady_clock::now() +
+                        std::chrono::milliseconds(TotalMs + InterByteMs);
+  uint8_t scrap[64];
+  for (;;) {
+    serial::IoResult got = Handle->Read(scrap, sizeof scrap, InterByteMs, InterByteMs);
+    if (got.failed) {
+      FailRead(got.error);
+      return 0;
+    }
+    if (got.count == 0) return 1;
+    if (std::chrono::steady_clock::now() >= deadline) {
+      LastResult = ResultTimeout;
+      return 0;
+    }
+  }
+}
+
 void TKV::ClosePort() {
-  if (Handle) Handle->Close();
+  if (Handle && Handle->IsOpen()) {
+    suspectlines::Remember(PortDevice, LineSuspect);
+    Handle->Close();
+  }
   Handle.reset();
 }
 
@@ -124,4 +143,5 @@ void TKV::ReleasePort() {
   ClosePort();
   PortOpen = 0;
   Connected = 0;
+  LinkLost = 0;
 }

@@ -14,12 +14,6 @@ QString RestartText(int pending) {
                                    QStringLiteral("Y (normal)")),
                       QStringLiteral("N"));
 }
-
-QString VariantText(int variant) {
-  QString text = FormatChoice(variant, 4, QStringLiteral("zandt"), QStringLiteral("quib"));
-  text = FormatChoice(variant, 2, text, QStringLiteral("loop based"));
-  return FormatChoice(variant, 1, text, QStringLiteral("stand alone"));
-}
 }  // namespace
 
 void TFrmTestTKV::Button4Click(QObject*) {
@@ -41,7 +35,7 @@ void TFrmTestTKV::Button4Click(QObject*) {
   const auto number = [this](const char* label, int value) {
     StateLine(QString::fromLatin1(label) + QString::number(value));
   };
-  StateLine("Variant                :" + VariantText(device.GetVariant()));
+  StateLine("Variant                :" + FormatVariant(device.GetVariant()));
   number("Num. of channels       :", device.GetChannelCount());
   number("Num. of sensors        :", device.GetSensorCount());
   number("TKV id                 :", device.GetDeviceId());

@@ -1,8 +1,8 @@
 // The LOGS box of the Management page: read, export and clear the event log.
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include "FrmTestTKVU.h"
+#include "ProgramFolder.h"
 
 void TFrmTestTKV::btnReadLogsClick(QObject* Sender) {
   if (!RequireConnection()) return;
@@ -22,7 +22,7 @@ void TFrmTestTKV::btnReadLogsClick(QObject* Sender) {
 void TFrmTestTKV::btnExportLogClick(QObject* Sender) {
   const std::optional<QString> file = dialogs().SaveFileName(
       {QStringLiteral("Export Logs"), QStringLiteral("TXT files (*.TXT)"), QStringLiteral("TXT"),
-       QCoreApplication::applicationDirPath()});
+       DialogStartFolder()});
   if (!file) return;
   LogExportFileName = *file;
   btnShowLogClick(Sender);
@@ -30,7 +30,7 @@ void TFrmTestTKV::btnExportLogClick(QObject* Sender) {
 
 void TFrmTestTKV::btnClearLogClick(QObject*) {
   if (!RequireConnection()) return;
-  if (!dialogs().AskYesNo(QStringLiteral("Clear logs?"))) return;
+  if (!dialogs().AskYesNo(QStringLiteral("Clear logs?"), DefaultAnswer::No)) return;
   btnClearLog->setEnabled(false);
   const bool cleared = Device->ClearLog() == 1;
   btnClearLog->setEnabled(true);

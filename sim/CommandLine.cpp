@@ -29,14 +29,18 @@ const char kUsage[] =
     "  --bad-factory-checksum  [FCT] checksum fails\n"
     "  --bad-config-checksum   [CFG] checksum fails\n"
     "  --bad-loop-checksum     [LOB] checksum fails\n"
-    "  --bad-log-header-checksum  log header checksum fails\n"
-    "  --bad-backup lob|fct|cfg|onf  the backup copy of that area fails its\n"
-    "                          checksum, so restoring it (command 28, and the whole\n"
-    "                          image for lob, fct and cfg) is refused; repeatable\n"
-    "  --log normal|blank|full event log content (default normal; full has all\n"
+    "  --bad-log-header-checksum\n"
+    "                          log header checksum fails\n"
+    "  --bad-backup lob|fct|cfg|onf\n"
+    "                          the backup copy of that area fails its checksum, so\n"
+    "                          restoring it (command 28, and the whole image for\n"
+    "                          lob, fct and cfg) is refused; repeatable\n"
+    "  --log normal|blank|full\n"
+    "                          event log content (default normal; full has all\n"
     "                          2244 entries written and counts 2243)\n"
     "  --restart-pending 0|1   answer of the restart query (default 0)\n"
-    "  --restart-to-maintenance  a pending restart goes to maintenance mode\n"
+    "  --restart-to-maintenance\n"
+    "                          a pending restart goes to maintenance mode\n"
     "  --eeprom PATH           keep the 32 KiB EEPROM in PATH, so what the tool\n"
     "                          writes survives a restart of the simulator. An\n"
     "                          existing file is loaded at start (it replaces the\n"
@@ -64,24 +68,39 @@ const char kUsage[] =
     "\n"
     "Faults (repeatable, applied in the order given):\n"
     "  --fault KIND[:COMMAND[:COUNT[:PARAM]]]\n"
-    "      KIND     refuse       status 0 with the full answer length\n"
-    "               silent       no answer\n"
-    "               short        answer cut by PARAM bytes\n"
-    "               long         PARAM random bytes after the answer\n"
-    "               bad-checksum last answer byte inverted\n"
-    "               split        half the answer, a pause of PARAM ms, the rest\n"
-    "               delay        answer after PARAM ms\n"
-    "               garbage      PARAM random bytes instead of the answer\n"
-    "                            (0: as many as the answer has)\n"
-    "               drop-line    close the line; the tool sees a hang-up\n"
-    "               store-different  a memory write (4, 5, or 36 sub-command 5) is\n"
-    "                            acknowledged, but every byte is stored with its\n"
-    "                            lowest bit inverted\n"
-    "      COMMAND  command code 0..255, or 'any' (default)\n"
-    "      COUNT    next COUNT matching requests (default 1), or 'always'\n"
-    "      PARAM    milliseconds or bytes as above (default 0)\n"
+    "                          one fault, its fields as below\n"
     "\n"
-    "  --help                  show this text and exit\n";
+    "Fault KIND:\n"
+    "  refuse                  status 0 with the full answer length\n"
+    "  silent                  no answer\n"
+    "  short                   answer cut by PARAM bytes\n"
+    "  long                    PARAM random bytes after the answer\n"
+    "  bad-checksum            last answer byte inverted\n"
+    "  split                   half the answer, a pause of PARAM ms, the rest\n"
+    "  delay                   answer after PARAM ms\n"
+    "  garbage                 PARAM random bytes instead of the answer\n"
+    "                          (0: as many as the answer has)\n"
+    "  drop-line               close the line; the tool sees a hang-up\n"
+    "  store-different         a memory write (4, 5, or 36 sub-command 5) is\n"
+    "                          acknowledged, but every byte is stored with its\n"
+    "                          lowest bit inverted\n"
+    "  echo                    the request sent back instead of the answer\n"
+    "                          (the detector does not carry it out)\n"
+    "  flood                   random bytes at the line's rate for PARAM ms\n"
+    "                          instead of the answer (at least one burst)\n"
+    "  trickle                 the answer one byte at a time, PARAM ms apart\n"
+    "  late-next               the answer held back until the next request\n"
+    "                          has come in, then sent; that request's own\n"
+    "                          answer follows PARAM ms later\n"
+    "\n"
+    "Fault COMMAND, COUNT and PARAM:\n"
+    "  COMMAND                 command code 0..255, or 'any' (default)\n"
+    "  COUNT                   next COUNT matching requests (default 1), or 'always'\n"
+    "  PARAM                   milliseconds or bytes as above (default 0)\n"
+    "\n"
+    "Other options:\n"
+    "  -h, --help              show this text and exit\n"
+    "  --version               show the version and exit\n";
 
 namespace {
 
@@ -105,6 +124,10 @@ const std::map<std::string, FaultKind> kFaultNames = {
     {"garbage", FaultKind::Garbage},
     {"drop-line", FaultKind::DropLine},
     {"store-different", FaultKind::StoreDifferent},
+    {"echo", FaultKind::Echo},
+    {"flood", FaultKind::Flood},
+    {"trickle", FaultKind::Trickle},
+    {"late-next", FaultKind::LateNext},
 };
 
 const std::map<std::string, Switch> kSwitchNames = {
@@ -169,6 +192,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
       {"--unsettled-density", &d.unsettledDensity},
       {"--sounders-unloaded", &d.soundersUnloaded},
       {"--help", &out.help},
+      {"-h", &out.help},
+      {"--version", &out.version},
   };
   const std::map<std::string, std::function<bool(const std::string&)>> valued = {
       {"--com",

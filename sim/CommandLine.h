@@ -13,6 +13,7 @@ struct CommandLine {
   std::vector<std::string> links;
   std::vector<Fault> faults;
   bool help = false;
+  bool version = false;
 };
 
 // Parses the arguments of vorenxr-sim (argv[0] excluded). On a bad argument

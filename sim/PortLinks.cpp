@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <utility>
 
 namespace sim {
 namespace {
@@ -41,23 +42,28 @@ bool PortLinks::Place(const std::string& path, std::string* error) const {
 }
 
 bool PortLinks::Add(const std::string& path, const std::string& target, std::string* error) {
+  const bool held = std::any_of(held_.begin(), held_.end(),
+                                [&path](const Held& link) { return link.path == path; });
+  LinkLock lock;
+  if (!held && !lock.Take(path, error)) return false;
   target_ = target;
   if (!Place(path, error)) return false;
-  if (std::find(paths_.begin(), paths_.end(), path) == paths_.end()) paths_.push_back(path);
+  if (!held) held_.push_back({path, std::move(lock)});
   return true;
 }
 
 void PortLinks::Retarget(const std::string& target) {
   std::string old = target_;
   target_ = target;
-  for (const std::string& path : paths_)
-    if (LinkTarget(path) == old) Place(path, nullptr);
+  for (const Held& link : held_)
+    if (LinkTarget(link.path) == old) Place(link.path, nullptr);
 }
 
 void PortLinks::RemoveAll() {
-  for (const std::string& path : paths_)
-    if (LinkTarget(path) == target_) unlink(path.c_str());
-  paths_.clear();
+  // Each link goes before its lock, so that the next holder's link is never removed.
+  for (const Held& link : held_)
+    if (LinkTarget(link.path) == target_) unlink(link.path.c_str());
+  held_.clear();
 }
 
 bool MakePrivateDirectories(const std::string& path, std::string* error) {

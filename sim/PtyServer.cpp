@@ -5,6 +5,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -69,6 +70,7 @@ void PtyServer::CloseLine() {
 bool PtyServer::Start(Handler handler, std::string* error) {
   Stop();
   handler_ = std::move(handler);
+  held_.reset();
   if (!OpenLine(error)) {
     CloseLine();
     return false;
@@ -112,7 +114,7 @@ void PtyServer::Serve() {
     }
     for (const std::vector<uint8_t>& bytes : complete) {
       Request request{bytes.data(), static_cast<int>(bytes.size())};
-      if (!Send(handler_(request))) return;
+      if (!SendHeld() || !Send(handler_(request))) return;
     }
     complete.clear();
     assembler.Expire(RequestAssembler::Clock::now());
@@ -126,11 +128,29 @@ bool PtyServer::Send(const Reply& reply) {
     CloseFd(slave_);
     return false;
   }
+  if (reply.heldForNext) {
+    held_ = reply;
+    return true;
+  }
+  return Emit(reply);
+}
+
+bool PtyServer::SendHeld() {
+  if (!held_) return true;
+  Reply late = std::move(*held_);
+  held_.reset();
+  return Emit(late) && Pause(late.heldGapMs);
+}
+
+bool PtyServer::Emit(const Reply& reply) {
   if (!Pause(reply.delayMs)) return false;
-  size_t first = reply.splitAt > 0 ? reply.splitAt : reply.bytes.size();
-  if (!WriteAll(reply.bytes.data(), first)) return false;
-  if (first == reply.bytes.size()) return true;
-  return Pause(reply.pauseMs) && WriteAll(reply.bytes.data() + first, reply.bytes.size() - first);
+  const size_t size = reply.bytes.size();
+  const size_t piece = reply.pieceSize > 0 ? reply.pieceSize : size;
+  for (size_t at = 0; at < size; at += piece) {
+    if (at > 0 && !Pause(reply.pauseMs)) return false;
+    if (!WriteAll(reply.bytes.data() + at, std::min(piece, size - at))) return false;
+  }
+  return true;
 }
 
 bool PtyServer::WriteAll(const uint8_t* bytes, size_t count) {

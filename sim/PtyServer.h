@@ -1,6 +1,7 @@
 #pragma once
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,6 +33,8 @@ class PtyServer {
   void CloseLine();
   void Serve();
   bool Send(const Reply& reply);  // false: stop serving
+  bool SendHeld();                // the reply held for this request, if any
+  bool Emit(const Reply& reply);
   bool WriteAll(const uint8_t* bytes, size_t count);
   bool Pause(int ms);  // false: Stop was asked for
 
@@ -39,6 +42,7 @@ class PtyServer {
   int master_ = -1, slave_ = -1;
   int wake_[2] = {-1, -1};
   std::string slavePath_;
+  std::optional<Reply> held_;  // used on the serving thread only
   std::thread thread_;
 };
 

@@ -7,6 +7,10 @@
 namespace sim {
 namespace {
 
+// A flood runs at about the line's rate (38400 baud, ten bits a byte).
+constexpr size_t kFloodPiece = 38;
+constexpr int kFloodPauseMs = 10;
+
 int AnswerDataLength(const Request& request) {
   const CommandHandler* handler = FindCommand(request.code());
   return handler ? handler->answerLength(request) : 0;
@@ -42,6 +46,10 @@ Reply ShapeReply(const Request& request, DeviceModel& model, const std::optional
     return reply;
   }
   if (fault && fault->kind == FaultKind::Silent) return reply;
+  if (fault && fault->kind == FaultKind::Echo) {
+    reply.bytes.assign(request.bytes, request.bytes + request.length);
+    return reply;
+  }
   model.SetStoreFault(fault && fault->kind == FaultKind::StoreDifferent);
   reply.bytes =
       fault && fault->kind == FaultKind::Refuse ? Refusal(request) : Answer(request, model);
@@ -68,15 +76,30 @@ Reply ShapeReply(const Request& request, DeviceModel& model, const std::optional
       b.back() = static_cast<uint8_t>(~b.back());
       break;
     case FaultKind::Split:
-      reply.splitAt = std::max<size_t>(1, b.size() / 2);
+      reply.pieceSize = (b.size() + 1) / 2;
+      reply.pauseMs = fault->param;
+      break;
+    case FaultKind::Trickle:
+      reply.pieceSize = 1;
       reply.pauseMs = fault->param;
       break;
     case FaultKind::Delay:
       reply.delayMs = fault->param;
       break;
+    case FaultKind::LateNext:
+      reply.heldForNext = true;
+      reply.heldGapMs = fault->param;
+      break;
     case FaultKind::Garbage:
       b = noise(k > 0 ? k : b.size());
       break;
+    case FaultKind::Flood: {
+      const int pieces = std::max(1, (fault->param + kFloodPauseMs - 1) / kFloodPauseMs);
+      b = noise(static_cast<size_t>(pieces) * kFloodPiece);
+      reply.pieceSize = kFloodPiece;
+      reply.pauseMs = kFloodPauseMs;
+      break;
+    }
     default:  // Refuse and StoreDifferent: already carried out
       break;
   }

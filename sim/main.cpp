@@ -20,6 +20,10 @@ int main(int argc, char** argv) {
     std::cout << sim::kUsage;
     return 0;
   }
+  if (options.version) {
+    std::cout << "vorenxr-sim " VORENXR_VERSION "\n";
+    return 0;
+  }
 
   // Blocked before the serving thread exists, so only sigwait below receives them.
   sigset_t stopSignals;

@@ -1,10 +1,12 @@
 #pragma once
 #include <QDialog>
 
+class QModelIndex;
 class QTableWidget;
 
 // The hardware manager of this tool: the COM numbers Connect understands,
 // with the device each one opens, exactly as Connect resolves them.
+// Double-click or Enter on a row picks its port and closes the dialog.
 class ComPortsDialog : public QDialog {
   Q_OBJECT
  public:
@@ -12,6 +14,11 @@ class ComPortsDialog : public QDialog {
   // Reads the port table again.
   void Refresh();
 
+ signals:
+  void PortChosen(unsigned number);
+
  private:
+  void Choose(const QModelIndex& index);
+
   QTableWidget* table_;
 };

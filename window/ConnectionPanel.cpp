@@ -1,5 +1,4 @@
 // The connection panel: Connect, Disconnect and the hardware manager.
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
@@ -12,12 +11,19 @@
 
 namespace {
 constexpr int32_t kAfterConnectSubCommand = 9;
+constexpr int kComHintMs = 5000;
 }
 
 void TFrmTestTKV::Button1Click(QObject*) {
-  // An empty or unusable COM number is ignored without a word.
+  // An empty or unusable COM number connects nothing and prints nothing; the
+  // status bar says for a while what is wanted.
   const std::optional<int> port = TryStrToInt(Edit1->text());
-  if (!port || *port <= 0 || *port >= 256) return;
+  if (!port || *port <= 0 || *port >= 256) {
+    StatusBar1->showMessage(QStringLiteral("The COM port is a number from 1 to 255"),
+                            pacing_.Interval(kComHintMs));
+    return;
+  }
+  StatusBar1->clearMessage();  // an earlier hint must not hide what this press brings
   if (Device) {
     LogLine(QStringLiteral(">>Already connected!"));
     return;
@@ -59,7 +65,13 @@ void TFrmTestTKV::Button2Click(QObject*) {
 }
 
 void TFrmTestTKV::btnShowDevManClick(QObject*) {
-  if (!comPorts_) comPorts_ = new ComPortsDialog(this);
+  if (!comPorts_) {
+    comPorts_ = new ComPortsDialog(this);
+    connect(comPorts_, &ComPortsDialog::PortChosen, this, [this](unsigned number) {
+      Edit1->setText(QString::number(number));
+      Edit1->setFocus();
+    });
+  }
   comPorts_->Refresh();
   comPorts_->show();
   comPorts_->raise();
@@ -67,11 +79,7 @@ void TFrmTestTKV::btnShowDevManClick(QObject*) {
 }
 
 void TFrmTestTKV::ShowConnectionState(bool connected) {
-  statusText_->setText(connected ? QStringLiteral("Connected") : QStringLiteral("Disconnected"));
-  QPalette palette = StatusBar1->palette();
-  palette.setColor(QPalette::Window, connected ? QColor(Qt::green) : QColor(Qt::red));
-  palette.setColor(QPalette::WindowText, Qt::black);  // readable on red and on lime
-  StatusBar1->setPalette(palette);
   Button1->setEnabled(!connected);
   Button2->setEnabled(connected);
+  ShowLinkStatus();
 }

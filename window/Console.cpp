@@ -16,18 +16,23 @@ void TFrmTestTKV::ClearConsole() { memLog->ClearLines(); }
 
 void TFrmTestTKV::ClearStatePanel() { memState->ClearLines(); }
 
-void TFrmTestTKV::ReportLastError() {
-  if (!Device) return;
-  const int32_t code = Device->GetLastResult();
-  if (code != ResultWindowsError) {
-    LogLine(QStringLiteral(">>TKV Error [%1] %2").arg(code).arg(QString::fromLatin1(ResultText(code))));
-    return;
-  }
-  QString line = QStringLiteral(">>WIN Error [%1]").arg(Device->GetWindowsError());
+namespace {
+QString LastErrorLine(const TKV& device) {
+  const int32_t code = device.GetLastResult();
+  if (code != ResultWindowsError)
+    return QStringLiteral(">>TKV Error [%1] %2").arg(code).arg(QString::fromLatin1(ResultText(code)));
+  QString line = QStringLiteral(">>WIN Error [%1]").arg(device.GetWindowsError());
   // The text is a fixed field of 128 characters, not necessarily terminated.
   char text[129] = {};
-  if (Device->GetErrorText(text)) line += ": " + QString::fromLocal8Bit(text, static_cast<int>(strnlen(text, 128)));
-  LogLine(line);
+  if (device.GetErrorText(text)) line += ": " + QString::fromLocal8Bit(text, static_cast<int>(strnlen(text, 128)));
+  return line;
+}
+}  // namespace
+
+void TFrmTestTKV::ReportLastError() {
+  if (!Device) return;
+  LogLine(LastErrorLine(*Device));
+  ShowLinkStatus();  // a detector that went away shows at once, even inside a long run
 }
 
 bool TFrmTestTKV::RequireConnection() {

@@ -17,6 +17,12 @@ QString FormatChoice(int value, int match, const QString& textIfDifferent,
   return value == match ? textIfEqual : textIfDifferent;
 }
 
+QString FormatVariant(int variant) {
+  QString text = FormatChoice(variant, 4, QStringLiteral("zandt"), QStringLiteral("quib"));
+  text = FormatChoice(variant, 2, text, QStringLiteral("loop based"));
+  return FormatChoice(variant, 1, text, QStringLiteral("stand alone"));
+}
+
 QString FormatTwoDigits(int n) {
   return n < 10 ? QLatin1Char('0') + QString::number(n) : QString::number(n);
 }

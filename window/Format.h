@@ -10,6 +10,9 @@ QString FormatYesNo(int value);
 // among several matches.
 QString FormatChoice(int value, int match, const QString& textIfDifferent,
                      const QString& textIfEqual);
+// The detector's variant as the information report names it: 1 "stand alone",
+// 2 "loop based", 4 "quib", anything else "zandt".
+QString FormatVariant(int variant);
 // Decimal with a leading "0" below 10.
 QString FormatTwoDigits(int n);
 // Decimal from 100 up, else "0" followed by FormatTwoDigits.

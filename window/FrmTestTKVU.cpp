@@ -86,7 +86,10 @@ void TFrmTestTKV::BuildVisibleArea() {
   StatusBar1->setSizeGripEnabled(false);
   StatusBar1->setAutoFillBackground(true);
   statusText_ = new QLabel(StatusBar1);
-  StatusBar1->addWidget(statusText_, 1);
+  StatusBar1->addWidget(statusText_);
+  statusDetail_ = new QLabel(StatusBar1);
+  statusDetail_->setObjectName(QStringLiteral("lblLinkDetail"));
+  StatusBar1->addWidget(statusDetail_, 1);
   Progress = new RunProgress(StatusBar1);
   ShowConnectionState(false);
 }
@@ -104,6 +107,7 @@ void TFrmTestTKV::BuildConnectionPanel() {
   Wire(Button1, &QPushButton::clicked, &TFrmTestTKV::Button1Click);
   Wire(Button2, &QPushButton::clicked, &TFrmTestTKV::Button2Click);
   Wire(btnShowDevMan, &QPushButton::clicked, &TFrmTestTKV::btnShowDevManClick);
+  connect(Edit1, &QLineEdit::returnPressed, Button1, &QPushButton::click);  // Enter connects
 }
 
 void TFrmTestTKV::BuildFieldCommands() {
@@ -158,18 +162,31 @@ void TFrmTestTKV::FormKeyDown(QKeyEvent* Key) {
 }
 
 void TFrmTestTKV::ShowEngineeringPages(bool shown) {
+  if (shown == engineeringShown_) return;
   engineeringShown_ = shown;
+  // Taken before the size changes: a window manager may apply the new size
+  // later, and may move the window's corner while it does.
+  const QRect before = frameGeometry();
+  const QSize frameExtra = before.size() - size();
   setFixedSize(shown ? kEngineeringSize : kClientSize);
-  // Grown from the centre of the screen, the window would hang over its edges.
-  const QScreen* screen = this->screen();
-  if (!screen) return;
-  const QRect room = screen->availableGeometry();
-  QRect frame = frameGeometry();
-  frame.moveRight(std::min(frame.right(), room.right()));
-  frame.moveBottom(std::min(frame.bottom(), room.bottom()));
-  frame.moveLeft(std::max(frame.left(), room.left()));
-  frame.moveTop(std::max(frame.top(), room.top()));
-  move(frame.topLeft());
+  if (!shown) {
+    // Back where it grew from, unless the operator has moved it since.
+    move(before.topLeft() == grownAt_ ? grownFrom_ : before.topLeft());
+    return;
+  }
+  // Grown at its top-left corner, and moved only as far as it takes to stay
+  // on the screen; a screen too small for it gets its top-left corner.
+  QRect frame(before.topLeft(), kEngineeringSize + frameExtra);
+  if (const QScreen* screen = this->screen()) {
+    const QRect room = screen->availableGeometry();
+    frame.moveRight(std::min(frame.right(), room.right()));
+    frame.moveBottom(std::min(frame.bottom(), room.bottom()));
+    frame.moveLeft(std::max(frame.left(), room.left()));
+    frame.moveTop(std::max(frame.top(), room.top()));
+  }
+  grownFrom_ = before.topLeft();
+  grownAt_ = frame.topLeft();
+  move(grownAt_);
 }
 
 bool TFrmTestTKV::eventFilter(QObject* watched, QEvent* event) {

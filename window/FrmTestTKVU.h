@@ -62,8 +62,9 @@ class TFrmTestTKV : public QWidget,
   void FormCreate();
   // Key preview: every key pressed anywhere in the window passes here first.
   void FormKeyDown(QKeyEvent* Key);
-  // Ctrl+Shift+E: the window grows to show the engineering pages below the
-  // field user's area, and shrinks back.
+  // Ctrl+Shift+E: the window grows at its top-left corner to show the
+  // engineering pages below the field user's area (moved just enough to stay
+  // on the screen), and shrinks back to where it grew from.
   void ShowEngineeringPages(bool shown);
   bool EngineeringPagesShown() const { return engineeringShown_; }
 
@@ -400,18 +401,24 @@ class TFrmTestTKV : public QWidget,
   void BuildManualEolPage(QWidget* page);
   void BuildCaptureStop();
   void ShowConnectionState(bool connected);
+  // The status bar (window/LinkStatus.cpp), from Device as it is now: "Disconnected",
+  // "Connected" with the port and the detector's identity, or "Connection lost" with the port.
+  void ShowLinkStatus();
 
   // Connects a control's or a timer's signal to a handler through the guard.
   template <class Control, class Signal>
   void Wire(Control* control, Signal signal, void (TFrmTestTKV::*handler)(QObject*)) {
     connect(control, signal, this, [this, control, handler] {
       RunGuarded(*dialogs_, [&] { (this->*handler)(control); });
+      ShowLinkStatus();  // any click or tick may have lost the link or found it again
     });
   }
 
   std::unique_ptr<Dialogs> dialogs_;
   Pacing pacing_;
   QLabel* statusText_;
+  QLabel* statusDetail_;  // the port, and the detector's identity while connected
   ComPortsDialog* comPorts_ = nullptr;
   bool engineeringShown_ = false;
+  QPoint grownFrom_, grownAt_;  // the frame's corner before and after Ctrl+Shift+E grew it
 };

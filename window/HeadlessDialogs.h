@@ -11,7 +11,7 @@ class HeadlessDialogs : public Dialogs {
   void Message(MessageKind kind, const QString& text) override {
     if (kind == MessageKind::Error) errors_ << text;
   }
-  bool AskYesNo(const QString&) override { return false; }
+  bool AskYesNo(const QString&, DefaultAnswer) override { return false; }
   std::optional<QString> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
   std::optional<QString> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
 

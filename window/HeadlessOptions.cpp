@@ -26,6 +26,10 @@ HeadlessOptions ParseHeadlessOptions(int argc, const char* const* argv) {
     options.mode = HeadlessMode::Help;
     return options;
   }
+  if (arguments.contains(QLatin1String("--version"))) {
+    options.mode = HeadlessMode::Version;
+    return options;
+  }
 
   std::optional<HeadlessMode> mode;
   bool comGiven = false;
@@ -65,9 +69,10 @@ HeadlessOptions ParseHeadlessOptions(int argc, const char* const* argv) {
 
 QString HeadlessHelp() {
   return QStringLiteral(
-      "Usage: vorenxr-diag                 the window\n"
-      "       vorenxr-diag --diagnose --com N [--full] [--test-alarms]\n"
-      "       vorenxr-diag --retrieve-log --com N\n"
+      "Usage: vorenxr-diag\n"
+      "  or:  vorenxr-diag --diagnose --com N [--full] [--test-alarms]\n"
+      "  or:  vorenxr-diag --retrieve-log --com N\n"
+      "Without an option it opens the window.\n"
       "\n"
       "Without the window, and without a display, runs the window's EXECUTE DIAGNOSTIC\n"
       "or RETRIEVE LOG against the detector on COM N and saves its report in the current\n"
@@ -80,6 +85,7 @@ QString HeadlessHelp() {
       "  --retrieve-log   RETRIEVE LOG: VOREN_XR_LOG_<stamp>.LOG\n"
       "  --com N          the detector's COM port number, 1 to 255\n"
       "  --help           this text\n"
+      "  --version        the program's version\n"
       "\n"
       "SIGINT (Ctrl+C) or SIGTERM during a diagnostic is ABORT: the run stops at its next\n"
       "abort check and saves no report. A second one ends the program at once.\n"
@@ -91,3 +97,5 @@ QString HeadlessHelp() {
       "  3  the report was not saved (the file could not be written, or the run ended on an error)\n"
       "  4  aborted, no report\n");
 }
+
+QString HeadlessVersion() { return QStringLiteral("vorenxr-diag " VORENXR_VERSION "\n"); }

@@ -6,7 +6,7 @@
 // offscreen platform. Arguments that begin with "--" are the tool's own; with
 // none of them the program is the window, and the toolkit gets the arguments.
 
-enum class HeadlessMode { Window, Help, BadArguments, Diagnose, RetrieveLog };
+enum class HeadlessMode { Window, Help, Version, BadArguments, Diagnose, RetrieveLog };
 
 struct HeadlessOptions {
   HeadlessMode mode = HeadlessMode::Window;
@@ -27,3 +27,4 @@ enum HeadlessExit : int {
 
 HeadlessOptions ParseHeadlessOptions(int argc, const char* const* argv);
 QString HeadlessHelp();
+QString HeadlessVersion();

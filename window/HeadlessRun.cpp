@@ -57,6 +57,10 @@ int TellHeadlessOptions(const HeadlessOptions& options) {
     Tell(stdout, HeadlessHelp());
     return 0;
   }
+  if (options.mode == HeadlessMode::Version) {
+    Tell(stdout, HeadlessVersion());
+    return 0;
+  }
   return Fail(kExitBadArguments, options.error + QStringLiteral(" (see --help)"));
 }
 

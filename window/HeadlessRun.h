@@ -10,5 +10,5 @@ void PrepareHeadless();
 // exists already, on the offscreen platform) and returns the exit code.
 int RunHeadless(const HeadlessOptions& options);
 
-// Help and bad arguments: prints them and returns the exit code.
+// Help, version and bad arguments: prints them and returns the exit code.
 int TellHeadlessOptions(const HeadlessOptions& options);

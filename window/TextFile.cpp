@@ -1,8 +1,8 @@
 #include "TextFile.h"
 
-#include <QSaveFile>
+#include <QIODevice>
 
-#include "Errors.h"
+#include "WholeFile.h"
 
 void WriteReportFile(const QString& path, const QStringList& lines) {
   QByteArray bytes;
@@ -10,8 +10,5 @@ void WriteReportFile(const QString& path, const QStringList& lines) {
     bytes += line.toLatin1();
     bytes += "\r\n";
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    throw FileWriteError(
-        QStringLiteral("Cannot create file \"%1\". %2").arg(path, file.errorString()).toStdString());
+  WriteWholeFile(path, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
 }

@@ -22,9 +22,10 @@ class ToolkitDialogs : public Dialogs {
     }
   }
 
-  bool AskYesNo(const QString& text) override {
+  bool AskYesNo(const QString& text, DefaultAnswer defaultAnswer) override {
     QMessageBox box(QMessageBox::Warning, QCoreApplication::applicationName(), text,
                     QMessageBox::Yes | QMessageBox::No, owner_);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
   }

@@ -8,7 +8,8 @@
 
 int main(int argc, char* argv[]) {
   const HeadlessOptions options = ParseHeadlessOptions(argc, argv);
-  if (options.mode == HeadlessMode::Help || options.mode == HeadlessMode::BadArguments)
+  if (options.mode == HeadlessMode::Help || options.mode == HeadlessMode::Version ||
+      options.mode == HeadlessMode::BadArguments)
     return TellHeadlessOptions(options);
   const bool headless = options.mode != HeadlessMode::Window;
   if (headless) PrepareHeadless();

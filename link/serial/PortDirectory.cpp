@@ -138,6 +138,15 @@ std::optional<std::string> ResolveComPort(unsigned number) {
   return "/dev/" + devices[number - 1];
 }
 
+std::string DeviceBehind(const std::string& path) {
+  char target[PATH_MAX];
+  if (realpath(path.c_str(), target)) return target;
+  ssize_t n = readlink(path.c_str(), target, sizeof target - 1);
+  return n > 0 ? std::string(target, static_cast<size_t>(n)) : path;
+}
+
+bool IsSimulatedLine(const std::string& device) { return device.rfind("/dev/pts/", 0) == 0; }
+
 std::vector<ComPortEntry> ListComPorts() {
   std::vector<ComPortEntry> table;
   std::vector<std::string> devices = MachineSerialDevices();
@@ -145,10 +154,10 @@ std::vector<ComPortEntry> ListComPorts() {
   for (unsigned n = 1; n <= 255; ++n) {
     std::string linked = LinkedPath(dir, n);
     if (!linked.empty()) {
-      char target[PATH_MAX];
-      std::string shown = realpath(linked.c_str(), target) ? std::string(target) : linked;
+      std::string shown = DeviceBehind(linked);
       std::string base = shown.substr(shown.find_last_of('/') + 1);
-      table.push_back({n, shown, UsbDescription(base)});
+      table.push_back(
+          {n, shown, IsSimulatedLine(shown) ? "simulated detector" : UsbDescription(base)});
     } else if (n <= devices.size()) {
       table.push_back({n, "/dev/" + devices[n - 1], UsbDescription(devices[n - 1])});
     }

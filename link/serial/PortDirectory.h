@@ -10,7 +10,7 @@ namespace serial {
 struct ComPortEntry {
   unsigned number = 0;
   std::string devicePath;   // what Connect opens
-  std::string description;  // USB product where known, else empty
+  std::string description;  // USB product where known, "simulated detector", else empty
 };
 
 // $VORENXR_PORTS_DIR, else $XDG_RUNTIME_DIR/vorenxr/ports, else /tmp/vorenxr-<uid>/ports.
@@ -20,6 +20,13 @@ std::string ComPortDirectory();
 std::vector<ComPortEntry> ListComPorts();
 
 std::optional<std::string> ResolveComPort(unsigned number);
+
+// The device a resolved port leads to, links followed: /dev/pts/3 for the
+// simulator's COM5. A link to nothing gives the path it names.
+std::string DeviceBehind(const std::string& path);
+
+// The simulated detector answers on a pseudo-terminal; no detector cable does.
+bool IsSimulatedLine(const std::string& device);
 
 // The order of the machine's serial devices: digit runs compare as numbers of any
 // length, so "ttyUSB2" comes before "ttyUSB10".

@@ -167,4 +167,7 @@ class PosixSerialPort final : public SerialPort {
 
 std::unique_ptr<SerialPort> CreateSerialPort() { return std::make_unique<PosixSerialPort>(); }
 
+// Read and Write report a hang-up as EIO; a vanished USB device also gives ENXIO or ENODEV.
+bool IsDeviceGone(int error) { return error == EIO || error == ENXIO || error == ENODEV; }
+
 }  // namespace serial

@@ -53,4 +53,9 @@ class SerialPort {
 
 std::unique_ptr<SerialPort> CreateSerialPort();
 
+// True when a failed call's error means the device itself went away (hang-up,
+// an unplugged USB adapter, the detector's side of the line closed), not that
+// one exchange went wrong: only closing and opening the port again can help.
+bool IsDeviceGone(int error);
+
 }  // namespace serial

@@ -6,14 +6,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSaveFile>
 
-#include "Errors.h"
 #include "FlowGraphSeries.h"
 #include "FrmTestTKVU.h"
 #include "GraphPanel.h"
 #include "PaintBox.h"
 #include "Place.h"
+#include "WholeFile.h"
 
 namespace {
 
@@ -64,8 +63,5 @@ void TFrmTestTKV::mnuSaveGraphClick(QObject* Sender) {
   if (!path) return;
   const QImage image = box->grab().toImage();
   // Whole or not at all, like every file the window writes.
-  QSaveFile file(*path);
-  if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-    throw FileWriteError(
-        QStringLiteral("Cannot create file \"%1\". %2").arg(*path, file.errorString()).toStdString());
+  WriteWholeFile(*path, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
 }

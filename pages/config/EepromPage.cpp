@@ -4,7 +4,6 @@
 // when it needs them.
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -18,6 +17,7 @@
 #include "EepromLayout.h"
 #include "FrmTestTKVU.h"
 #include "Place.h"
+#include "ProgramFolder.h"
 #include "Tag.h"
 
 namespace {
@@ -110,7 +110,7 @@ void RunRestore(TFrmTestTKV& form, QObject* sender, const Restore& restore) {
 
 FileDialogRequest E2pDialog(const char* title) {
   return {QString::fromLatin1(title), QStringLiteral("EEPROM files (*.e2p)"), QStringLiteral("e2p"),
-          QCoreApplication::applicationDirPath()};
+          DialogStartFolder()};
 }
 
 // Sub-command and argument bytes of command 36; the rest are sent as zeros.
@@ -232,9 +232,11 @@ void TFrmTestTKV::Button28Click(QObject* Sender) {
   const ButtonBusy busy(Sender);
   std::vector<uint8_t> image = vleE2P->Bytes(0, kImageSize);
   if (!TKV::VerifyImageChecksums(image.data())) {
-    if (!dialogs().AskYesNo(QStringLiteral("Checksum values are wrong. Write EEPROM anyway?")))
+    // Enter neither writes nor changes the bytes the operator typed.
+    if (!dialogs().AskYesNo(QStringLiteral("Checksum values are wrong. Write EEPROM anyway?"),
+                            DefaultAnswer::No))
       return;
-    if (dialogs().AskYesNo(QStringLiteral("Correct checksum values?"))) {
+    if (dialogs().AskYesNo(QStringLiteral("Correct checksum values?"), DefaultAnswer::No)) {
       TKV::UpdateImageChecksums(image.data());
       LogLine(QStringLiteral(">>e2p bytes 0-511 checksums updated"));
       vleE2P->SetBytes(0, image.data(), kImageSize);

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstring>
 #include <numeric>
+#include <regex>
 #include <thread>
 #include <vector>
 
@@ -142,7 +143,8 @@ TEST(TransportOpen, PortHeldByAnotherProgramFailsToOpen) {
   TKV tkv;
   EXPECT_EQ(tkv.Connect(port.number(), 0, 0, 0), 0);
   EXPECT_EQ(tkv.GetLastResult(), 2);
-  EXPECT_EQ(ErrorTextOf(tkv), "Invalid Handle (-1)");
+  EXPECT_EQ(ErrorTextOf(tkv), "Invalid Handle (-1): in use by another program (COM5, " +
+                                  port.detector().SlavePath() + ")");
   EXPECT_EQ(tkv.GetWindowsError(), static_cast<uint32_t>(EWOULDBLOCK));
   close(other);
 
@@ -195,7 +197,8 @@ TEST(TransportOpen, DeviceThatIsNoSerialPortFailsAtTheLineSettings) {
   TKV tkv;
   EXPECT_EQ(tkv.Connect(9, 0, 0, 0), 0);
   EXPECT_EQ(tkv.GetLastResult(), 2);
-  EXPECT_EQ(ErrorTextOf(tkv), "Error trying to get control setting information");
+  EXPECT_EQ(ErrorTextOf(tkv),
+            "Error trying to get control setting information: not a serial device (COM9, /dev/null)");
   EXPECT_EQ(tkv.GetWindowsError(), static_cast<uint32_t>(ENOTTY));
 }
 
@@ -204,7 +207,10 @@ TEST(TransportOpen, ComNumberWithoutADeviceIsAnOpenFailure) {
   TKV tkv;
   EXPECT_EQ(tkv.Connect(254, 0, 0, 0), 0);
   EXPECT_EQ(tkv.GetLastResult(), 2);
-  EXPECT_EQ(ErrorTextOf(tkv), "Invalid Handle (-1)");
+  EXPECT_TRUE(std::regex_match(
+      ErrorTextOf(tkv), std::regex("Invalid Handle \\(-1\\): no such port, [0-9]+ serial devices? "
+                                   "found, see the device-manager button \\(COM254\\)")))
+      << ErrorTextOf(tkv);
   EXPECT_EQ(tkv.GetWindowsError(), static_cast<uint32_t>(ENOENT));
 }
 

@@ -3,7 +3,9 @@
 #include <signal.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <sstream>
 
 #include "CommandLine.h"
 #include "SimProgram.h"
@@ -45,8 +47,41 @@ TEST(CommandLine, HelpDocumentsEveryOption) {
                              "garbage",
                              "drop-line",
                              "store-different",
+                             "echo",
+                             "flood",
+                             "trickle",
+                             "late-next",
                              "--help"})
     EXPECT_NE(text.find(option), std::string::npos) << option;
+}
+
+// -h is --help; the text of every option, fault kind and fault field starts in
+// one column, or on the next line below it when the name is too long.
+TEST(CommandLine, ShortHelpAndOneOptionColumn) {
+  SimProgram help({"--help"});
+  SimProgram shortHelp({"-h"});
+  const std::string text = help.All(false);
+  EXPECT_EQ(shortHelp.All(false), text);
+  EXPECT_EQ(shortHelp.Wait(), 0);
+  EXPECT_EQ(help.Wait(), 0);
+  constexpr size_t kTextColumn = 26;
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.size() < 3 || line.compare(0, 2, "  ") != 0 || line[2] == ' ') continue;
+    // A name is one word, or an option and its value ("--com N", "-h, --help").
+    const size_t gap = line.find("  ", 2);
+    const std::string name = line.substr(2, gap == std::string::npos ? gap : gap - 2);
+    EXPECT_LE(std::count(name.begin(), name.end(), ' '), 1) << line;
+    if (gap != std::string::npos) {
+      EXPECT_EQ(line.find_first_not_of(' ', gap), kTextColumn) << line;
+    }
+  }
+}
+
+TEST(CommandLine, Version) {
+  SimProgram version({"--version"});
+  EXPECT_EQ(version.All(false), "vorenxr-sim " VORENXR_VERSION "\n");
+  EXPECT_EQ(version.Wait(), 0);
 }
 
 TEST(CommandLine, BadOptionsExitWithCode2AndSayWhy) {
@@ -81,6 +116,10 @@ TEST(CommandLine, FaultNotation) {
       {"delay:any:always:20", sim::FaultKind::Delay, -1, -1, 20},
       {"drop-line:6", sim::FaultKind::DropLine, 6, 1, 0},
       {"store-different:4:always", sim::FaultKind::StoreDifferent, 4, -1, 0},
+      {"echo:35", sim::FaultKind::Echo, 35, 1, 0},
+      {"flood:any:1:500", sim::FaultKind::Flood, -1, 1, 500},
+      {"trickle:3:2:60", sim::FaultKind::Trickle, 3, 2, 60},
+      {"late-next:3:1:40", sim::FaultKind::LateNext, 3, 1, 40},
   };
   for (const Case& c : cases) {
     sim::Fault f{sim::FaultKind::Silent};

@@ -118,6 +118,40 @@ TEST(Faults, SplitAndDelayHoldBytesBack) {
   EXPECT_EQ(d.line->Read(22, 1000), normal);
 }
 
+TEST(Faults, HostileLineShapes) {
+  RunningDetector d;
+  const Bytes normal = NormalRead(d);
+
+  // The request comes back, and the detector never heard it.
+  const Bytes write = WriteMemoryRequest(900, {0x5A});
+  const Bytes before = ReadEeprom(d, 900, 1);
+  d.detector.InjectFault({FaultKind::Echo, 4});
+  EXPECT_EQ(d.line->Exchange(write, write.size(), 150), write) << "echo";
+  EXPECT_EQ(ReadEeprom(d, 900, 1), before) << "echo";
+
+  d.detector.InjectFault({FaultKind::Trickle, 3, 1, 50});
+  Bytes crawling = d.line->Exchange(kRead, 22, 25);
+  ASSERT_EQ(crawling.size(), 1u) << "trickle: one byte, then a pause";
+  Bytes rest = d.line->Read(21, 5000);
+  crawling.insert(crawling.end(), rest.begin(), rest.end());
+  EXPECT_EQ(crawling, normal) << "trickle";
+
+  d.detector.InjectFault({FaultKind::Flood, 3, 1, 200});
+  d.line->Write(kRead);
+  EXPECT_FALSE(d.line->Read(4096, 60).empty()) << "flood";
+  EXPECT_FALSE(d.line->Read(4096, 60).empty()) << "flood still running";
+  d.line->Read(4096, 300);
+
+  // The answer waits for the next request and goes out as it comes in; that
+  // request's own answer follows after the gap.
+  d.detector.InjectFault({FaultKind::LateNext, 3, 1, 200});
+  EXPECT_TRUE(d.line->Exchange(kRead, 22, 150).empty()) << "late-next";
+  EXPECT_EQ(d.line->Exchange(kGreet, 23, 100), normal) << "late-next, with the next request";
+  EXPECT_EQ(d.line->Read(1), Bytes{1}) << "late-next, then the greeting's own answer";
+
+  EXPECT_EQ(NormalRead(d), normal) << "every fault used up";
+}
+
 TEST(Faults, DroppedLineHangsUpTheToolAndCanBeRestarted) {
   RunningDetector d;
   std::string firstPath = d.detector.SlavePath();

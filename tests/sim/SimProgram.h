@@ -20,6 +20,7 @@ class SimProgram {
   // Everything the program writes on standard output, or error, until it exits.
   std::string All(bool error);
   void Signal(int sig);
+  pid_t pid() const { return pid_; }
   int Wait();  // the exit code; -1 when killed by a signal
 
  private:

@@ -1,6 +1,8 @@
 // Connect, Disconnect and the hardware manager against the simulated detector.
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QtTest>
 #include <filesystem>
@@ -17,16 +19,33 @@ QString AcceptedLine(sim::SimulatedDetector& detector) {
         .arg(m.Eeprom(274));
   });
 }
+
+// The status bar's second label: the port, and the identity while connected.
+QString LinkDetail(DetectorWindow& w) {
+  return w.form().StatusBar1->findChild<QLabel*>("lblLinkDetail")->text();
+}
+
+QString PortText(DetectorWindow& w) {
+  return "COM5 (" + QString::fromStdString(w.detector().SlavePath()) + ")";
+}
+
+// The row of the hardware manager that lists COMn, or -1.
+int RowOf(QTableWidget* table, const QString& com) {
+  for (int row = 0; row < table->rowCount(); ++row)
+    if (table->item(row, 0)->text() == com) return row;
+  return -1;
+}
 }  // namespace
 
 class ConnectionPanelTest : public QObject {
   Q_OBJECT
  private slots:
-  void invalidComNumberIsIgnoredSilently_data() {
+  // No console line, as ever; the status bar says what is wanted for a while.
+  void invalidComNumberPrintsNothingAndHints_data() {
     QTest::addColumn<QString>("text");
     for (const char* text : {"0", "256", "abc", "", "-3"}) QTest::newRow(text) << QString(text);
   }
-  void invalidComNumberIsIgnoredSilently() {
+  void invalidComNumberPrintsNothingAndHints() {
     QFETCH(QString, text);
     DetectorWindow w;
     w.form().Edit1->setText(text);
@@ -35,6 +54,20 @@ class ConnectionPanelTest : public QObject {
     QVERIFY(w.form().Device == nullptr);
     QCOMPARE(w.detector().RequestCount(), uint64_t{0});
     QCOMPARE(w.StatusText(), QStringLiteral("Disconnected"));
+    QCOMPARE(w.form().StatusBar1->currentMessage(),
+             QStringLiteral("The COM port is a number from 1 to 255"));
+  }
+
+  // Enter presses Connect: first on an empty field, then with the number typed.
+  void enterInTheComFieldConnects() {
+    DetectorWindow w;
+    QTest::keyClick(w.form().Edit1, Qt::Key_Return);
+    QVERIFY(!w.form().StatusBar1->currentMessage().isEmpty());
+    w.form().Edit1->setText(QString::number(w.comNumber()));
+    QTest::keyClick(w.form().Edit1, Qt::Key_Return);
+    QCOMPARE(w.Console().value(0), QStringLiteral(">>Connected"));
+    QCOMPARE(w.StatusText(), QStringLiteral("Connected"));
+    QVERIFY(w.form().StatusBar1->currentMessage().isEmpty());  // the hint gives way
   }
 
   void connectPrintsTheExtendedCommandAnswer() {
@@ -49,6 +82,21 @@ class ConnectionPanelTest : public QObject {
     QVERIFY(!w.form().Button1->isEnabled());
     QVERIFY(w.form().Button2->isEnabled());
     QCOMPARE(w.form().LastActionOk, 1);
+  }
+
+  // Beside "Connected": the port and what the factory area says the detector is.
+  void connectedStatusNamesThePortAndTheDetector() {
+    sim::DetectorOptions options;
+    options.variant = sim::Variant::LoopBased;
+    options.channels = 1;
+    DetectorWindow w(options);
+    QVERIFY(w.Connect());
+    const QString firmware = w.detector().WithModel([](sim::DeviceModel& m) {
+      return QStringLiteral("%1.%2.%3").arg(m.Eeprom(265)).arg(m.Eeprom(273)).arg(m.Eeprom(274));
+    });
+    QCOMPARE(LinkDetail(w), PortText(w) + " - loop based, 1 channel, firmware " + firmware);
+    w.Click("Button2");
+    QCOMPARE(LinkDetail(w), QString());
   }
 
   // Button1 is disabled while connected; its handler still refuses a second connection.
@@ -70,6 +118,7 @@ class ConnectionPanelTest : public QObject {
     QVERIFY(w.Connect());
     QCOMPARE(w.Console(), (QStringList{">>Connected", ">>Bytes 0-511 read!"}));
     QVERIFY(w.detector().LastRequest(36).empty());
+    QCOMPARE(LinkDetail(w), PortText(w));  // no identity to show
   }
 
   void refusedExtendedCommandPrintsOnlyConnected() {
@@ -130,12 +179,40 @@ class ConnectionPanelTest : public QObject {
     auto* dialog = w.form().findChild<QDialog*>("dlgComPorts");
     QVERIFY(dialog && dialog->isVisible());
     auto* table = dialog->findChild<QTableWidget*>("tblComPorts");
-    const QString slave = QString::fromStdString(w.detector().SlavePath());
-    bool listed = false;
-    for (int row = 0; row < table->rowCount(); ++row)
-      listed |= table->item(row, 0)->text() == "COM5" && table->item(row, 1)->text() == slave;
-    QVERIFY2(listed, qPrintable(slave));
+    const int row = RowOf(table, "COM5");
+    QVERIFY(row >= 0);
+    QCOMPARE(table->item(row, 1)->text(), QString::fromStdString(w.detector().SlavePath()));
+    QCOMPARE(table->item(row, 2)->text(), QStringLiteral("simulated detector"));
     QCOMPARE(w.Console(), QStringList());
+  }
+
+  void hardwareManagerPicksAPort_data() {
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("double-click") << false;
+    QTest::newRow("Enter") << true;
+  }
+  void hardwareManagerPicksAPort() {
+    QFETCH(bool, byEnter);
+    DetectorWindow w;
+    w.form().Edit1->setText("77");
+    w.Click("btnShowDevMan");
+    auto* dialog = w.form().findChild<QDialog*>("dlgComPorts");
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    auto* table = dialog->findChild<QTableWidget*>("tblComPorts");
+    const int row = RowOf(table, "COM5");
+    QVERIFY(row >= 0);
+    if (byEnter) {
+      table->setCurrentCell(row, 1);
+      QTest::keyClick(table, Qt::Key_Return);
+    } else {
+      const QRect cell = table->visualRect(table->model()->index(row, 1));
+      // Through the window, as the platform delivers it: press, release, press, double-click.
+      QTest::mouseDClick(dialog->windowHandle(), Qt::LeftButton, {},
+                         table->viewport()->mapTo(dialog, cell.center()));
+    }
+    QCOMPARE(w.form().Edit1->text(), QStringLiteral("5"));
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(w.Console(), QStringList());  // picked, not connected
   }
 };
 

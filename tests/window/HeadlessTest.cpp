@@ -97,10 +97,16 @@ class HeadlessTest : public QObject {
     const Finished run = Run({"--help"});
     QCOMPARE(run.exitCode, 0);
     for (const char* said : {"--diagnose", "--retrieve-log", "--com N", "--full", "--test-alarms",
-                             "0  the report was saved", "1  no connection", "2  bad arguments",
-                             "3  the report was not saved", "4  aborted"})
+                             "--version", "0  the report was saved", "1  no connection",
+                             "2  bad arguments", "3  the report was not saved", "4  aborted"})
       QVERIFY2(run.out.contains(said), said);
     QCOMPARE(run.err, QString());
+  }
+
+  void version() {
+    const Finished run = Run({"--version"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QStringLiteral("vorenxr-diag " VORENXR_VERSION "\n"));
   }
 
   void badArguments_data() {

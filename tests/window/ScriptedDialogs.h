@@ -1,6 +1,7 @@
 #pragma once
-// Dialogs answered by the test: every box and question is recorded, questions
-// and file dialogs take the next scripted answer (No / cancel when none is left).
+// Dialogs answered by the test: every box and question (with its default
+// answer) is recorded, questions and file dialogs take the next scripted
+// answer (No / cancel when none is left).
 #include <deque>
 #include <optional>
 #include <vector>
@@ -18,14 +19,16 @@ class ScriptedDialogs : public Dialogs {
 
   std::vector<Shown> messages;
   QStringList questions;
+  std::vector<DefaultAnswer> questionDefaults;  // one for each of `questions`
   std::deque<bool> yesNoAnswers;
   std::vector<FileDialogRequest> fileRequests;
   std::deque<std::optional<QString>> fileAnswers;
 
   void Message(MessageKind kind, const QString& text) override { messages.push_back({kind, text}); }
 
-  bool AskYesNo(const QString& text) override {
+  bool AskYesNo(const QString& text, DefaultAnswer defaultAnswer) override {
     questions << text;
+    questionDefaults.push_back(defaultAnswer);
     return Next(yesNoAnswers).value_or(false);
   }
 
